@@ -1,0 +1,30 @@
+#pragma once
+// Text comparison of the user's locale that ignores letter case (accents count), on
+// Windows-1252 bytes.
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace icu { class Collator; }
+
+namespace ttz {
+
+class Cotejo {
+public:
+    // An empty locale name takes the user's default locale.
+    explicit Cotejo(const std::string& locale = {});
+    ~Cotejo();
+    Cotejo(const Cotejo&) = delete;
+    Cotejo& operator=(const Cotejo&) = delete;
+
+    // Negative, zero or positive like strcmp.
+    int comparar(std::string_view a, std::string_view b) const;
+    // A byte key: two texts are equal for comparar() exactly when their keys are equal,
+    // and keys order like comparar().
+    std::string clave(std::string_view texto) const;
+
+private:
+    std::unique_ptr<icu::Collator> collator_;
+};
+
+}  // namespace ttz

@@ -1,0 +1,34 @@
+#pragma once
+// Errors that end a transfer. Each carries the exact text that the error box shows.
+#include <stdexcept>
+#include <string>
+
+namespace ttz {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Input/output error of the file routines: the system's numeric code and its Spanish text.
+class ErrorES : public Error {
+public:
+    explicit ErrorES(int codigo);
+    int codigo() const noexcept { return codigo_; }
+    static std::string mensaje(int codigo);
+
+private:
+    int codigo_;
+};
+
+// A field name that a table lacks: "No se encuentra el campo '%s'".
+class ErrorCampo : public Error {
+public:
+    explicit ErrorCampo(const std::string& campo);
+};
+
+// The text the error box shows: the message, plus a full stop when its last character's
+// code is greater than that of the full stop.
+std::string textoCajaError(const std::string& mensaje);
+
+}  // namespace ttz

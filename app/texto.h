@@ -1,0 +1,29 @@
+#pragma once
+// Text conversions of the tool. All text is Windows-1252 bytes in std::string.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ttz {
+
+// Integer text: leading blanks, optional sign, then "$", "x", "X", "0x", "0X" and hexadecimal
+// digits (up to FFFFFFFF, taken as a 32-bit pattern) or decimal digits in the signed 32-bit
+// range; nothing may follow. Failure: "'%s' no es un valor entero válido".
+std::int32_t aEntero(std::string_view texto);
+
+// Float text with the point as decimal separator: optional sign, digits, optional point and
+// digits, optional exponent. Failure: "'%s' no es un valor punto flotante válido".
+double aFlotante(std::string_view texto);
+
+// Shortest form of up to 15 significant digits, with the given decimal separator and none
+// for whole values.
+std::string flotanteATexto(double valor, char separadorDecimal);
+
+// The user's decimal separator from the system's settings.
+char separadorDecimalDelSistema();
+
+// Windows-1252 bytes to UTF-8 and back (for display only; unmappable characters become "?").
+std::string aUtf8(std::string_view windows1252);
+std::string deUtf8(std::string_view utf8);
+
+}  // namespace ttz

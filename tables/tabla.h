@@ -1,0 +1,78 @@
+#pragma once
+// The table store: what the conversions need of Tempalix's dBase tables.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ttz::tablas {
+
+enum class TipoCampo { Texto, Entero, Flotante };
+
+struct DefinicionCampo {
+    std::string nombre;
+    TipoCampo tipo;
+    int ancho = 0;  // characters of a text field; ignored for the numeric kinds
+
+    static DefinicionCampo texto(std::string nombre, int ancho) {
+        return {std::move(nombre), TipoCampo::Texto, ancho};
+    }
+    static DefinicionCampo entero(std::string nombre) { return {std::move(nombre), TipoCampo::Entero, 0}; }
+    static DefinicionCampo flotante(std::string nombre) { return {std::move(nombre), TipoCampo::Flotante, 0}; }
+};
+
+enum class ModoApertura { SoloLecturaCompartida, LecturaEscrituraExclusiva };
+
+// An open table. Records keep the order in which they were appended, also after edits.
+// Errors raise ttz::Error; a field name that the table lacks raises ttz::ErrorCampo.
+class Tabla {
+public:
+    virtual ~Tabla() = default;
+
+    // Field index by name, letter case ignored.
+    virtual int campo(std::string_view nombre) const = 0;
+
+    // Moving and appending post a record that is being changed.
+    virtual void primero() = 0;
+    virtual void siguiente() = 0;
+    virtual bool finDeTabla() const = 0;
+
+    virtual void anadir() = 0;   // a new empty record at the end, being changed
+    virtual void editar() = 0;   // the current record, being changed
+    virtual void ponerTexto(int campo, std::string_view valor) = 0;  // cut to the width
+    virtual void ponerFlotante(int campo, double valor) = 0;
+    virtual void grabar() = 0;   // post the record being changed
+
+    // Text fields without trailing blanks; integers as digits; floats in their shortest form
+    // with the user's decimal separator; empty fields as empty text.
+    virtual std::string comoTexto(int campo) const = 0;
+    // Floats rounded; text converted as integer text (empty text fails); empty numbers 0.
+    virtual std::int32_t comoEntero(int campo) const = 0;
+    virtual double comoFlotante(int campo) const = 0;
+
+    // Closes normally: a recreated table is published only here. A table destroyed without
+    // cerrar() is discarded and the earlier table stays as it was.
+    virtual void cerrar() = 0;
+
+    // Conveniences by name.
+    std::string comoTexto(std::string_view nombre) const { return comoTexto(campo(nombre)); }
+    std::int32_t comoEntero(std::string_view nombre) const { return comoEntero(campo(nombre)); }
+    double comoFlotante(std::string_view nombre) const { return comoFlotante(campo(nombre)); }
+    void ponerTexto(std::string_view nombre, std::string_view valor) { ponerTexto(campo(nombre), valor); }
+    void ponerFlotante(std::string_view nombre, double valor) { ponerFlotante(campo(nombre), valor); }
+};
+
+class AlmacenTablas {
+public:
+    virtual ~AlmacenTablas() = default;
+    // A new empty table with these fields, open for reading and writing; it replaces the
+    // table of that name (and its .MDX index) only when it is closed normally.
+    virtual std::unique_ptr<Tabla> recrear(const std::string& nombre,
+                                           const std::vector<DefinicionCampo>& campos) = 0;
+    // An existing table, its fields as stored.
+    virtual std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) = 0;
+};
+
+}  // namespace ttz::tablas
