@@ -5,7 +5,11 @@
 #include <string>
 #include <string_view>
 
-namespace icu { class Collator; }
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
+class Collator;
+U_NAMESPACE_END
 
 namespace ttz {
 

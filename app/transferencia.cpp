@@ -1,1 +1,11 @@
-// Implemented in a following commit.
+#include "app/transferencia.h"
+
+#include "app/archivos.h"
+
+namespace ttz {
+
+std::string componerCarpeta(const std::string& carpetaActual) {
+    return carpetaActual + separadorCarpetas();
+}
+
+}  // namespace ttz

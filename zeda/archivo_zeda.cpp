@@ -1,1 +1,120 @@
-// Implemented in a following commit.
+#include "zeda/archivo_zeda.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "app/archivos.h"
+#include "app/errores.h"
+
+namespace ttz::zeda {
+namespace {
+
+constexpr std::size_t kTamanoBufer = 64 * 1024;
+constexpr char kCtrlZ = 26;
+constexpr int kFinArchivo = -1;
+
+[[noreturn]] void fallarES(int error) { throw ErrorES(codigoES(error)); }
+
+// The bytes of the file up to its end, or up to its first NUL.
+std::string leerTexto(const fs::path& ruta) {
+    auto fallar = [&ruta](int error) {
+        throw Error("Cannot open file \"" + ruta.string() + "\". " + textoErrorSistema(error));
+    };
+    std::FILE* archivo = std::fopen(resolverMayusculas(ruta).c_str(), "rb");
+    if (archivo == nullptr) fallar(errno);
+    std::string texto;
+    char bufer[kTamanoBufer];
+    std::size_t leidos;
+    while ((leidos = std::fread(bufer, 1, sizeof bufer, archivo)) > 0) texto.append(bufer, leidos);
+    const int error = std::ferror(archivo) ? errno : 0;
+    std::fclose(archivo);
+    if (error != 0) fallar(error);
+    return texto.substr(0, texto.find('\0'));
+}
+
+}  // namespace
+
+LectorLineas::LectorLineas(const fs::path& ruta) : bufer_(kTamanoBufer) {
+    archivo_ = std::fopen(resolverMayusculas(ruta).c_str(), "rb");
+    if (archivo_ == nullptr) fallarES(errno);
+    std::setvbuf(archivo_, nullptr, _IONBF, 0);
+}
+
+LectorLineas::~LectorLineas() {
+    if (archivo_ != nullptr) std::fclose(archivo_);
+}
+
+void LectorLineas::rellenar() {
+    posicion_ = 0;
+    llenos_ = std::fread(bufer_.data(), 1, bufer_.size(), archivo_);
+    if (llenos_ > 0) return;
+    if (std::ferror(archivo_)) fallarES(errno);
+    agotado_ = true;
+}
+
+int LectorLineas::leerByte() {
+    if (posicion_ == llenos_ && !agotado_) rellenar();
+    if (posicion_ == llenos_) return kFinArchivo;
+    return static_cast<unsigned char>(bufer_[posicion_]);
+}
+
+bool LectorLineas::fin() {
+    if (!finTexto_ && leerByte() == kCtrlZ) finTexto_ = true;
+    return finTexto_ || leerByte() == kFinArchivo;
+}
+
+const std::string& LectorLineas::siguiente() {
+    linea_.clear();
+    while (true) {
+        if (leerByte() == kFinArchivo) return linea_;
+        const char* inicio = bufer_.data() + posicion_;
+        const char* final = bufer_.data() + llenos_;
+        const char* especial = std::find_if(inicio, final, [](char c) {
+            return c == '\n' || c == '\r' || c == kCtrlZ;
+        });
+        linea_.append(inicio, especial);
+        posicion_ += static_cast<std::size_t>(especial - inicio);
+        if (especial == final) continue;
+        ++posicion_;
+        if (*especial == '\n') return linea_;
+        if (*especial == kCtrlZ) {
+            finTexto_ = true;
+            return linea_;
+        }
+        if (leerByte() == '\n') {  // CR LF ends the line; a lone CR is dropped
+            ++posicion_;
+            return linea_;
+        }
+    }
+}
+
+void LectorLineas::cerrar() {
+    if (archivo_ == nullptr) return;
+    std::FILE* archivo = archivo_;
+    archivo_ = nullptr;
+    if (std::fclose(archivo) != 0) fallarES(errno);
+}
+
+std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
+    const std::string texto = leerTexto(ruta);
+    std::vector<std::string> lineas;
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        const std::size_t salto = std::min(texto.find_first_of("\r\n", inicio), texto.size());
+        lineas.emplace_back(texto, inicio, salto - inicio);
+        inicio = salto + 1;
+        if (salto + 1 < texto.size() && texto[salto] == '\r' && texto[salto + 1] == '\n') ++inicio;
+    }
+    return lineas;
+}
+
+void escribirArchivo(const fs::path& ruta, const std::vector<std::string>& lineas) {
+    std::string contenido;
+    std::size_t tamano = 0;
+    for (const auto& linea : lineas) tamano += linea.size() + 2;
+    contenido.reserve(tamano);
+    for (const auto& linea : lineas) contenido.append(linea).append("\r\n");
+    reemplazarArchivo(ruta, contenido);
+}
+
+}  // namespace ttz::zeda

@@ -1,0 +1,10 @@
+#pragma once
+// The user's local settings as the operating system keeps them.
+#include <ctime>
+
+namespace ttz {
+
+// The local broken-down time of a moment.
+std::tm horaLocal(std::time_t momento);
+
+}  // namespace ttz
