@@ -1,1 +1,94 @@
-// Implemented in a following commit.
+#include "import/importacion.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "app/archivos.h"
+#include "import/fuentes_zeda.h"
+#include "import/indice_tramos.h"
+#include "import/linea_horario.h"
+#include "import/tablas_importacion.h"
+#include "zeda/archivo_zeda.h"
+
+namespace ttz::importacion {
+namespace {
+
+// The lesson lines of SOLUC in record order; records whose DIA reads as 0 give none.
+class RecorridoSoluc {
+public:
+    RecorridoSoluc(TablasImportacion& tablas, ModoDia modo)
+        : tablas_(tablas), modo_(modo), dia_(tablas.wwTableSoluc, "DIA"), hora_(tablas.wwTableSoluc, "HORA"),
+          profesor_(tablas.wwTableSoluc, "PROF"), grupo_(tablas.wwTableSoluc, "CODGRUPO"),
+          asignatura_(tablas.wwTableSoluc, "ASIG"), aula_(tablas.wwTableSoluc, "AULA") {}
+
+    void anadirLineas(std::vector<std::string>& lineas) {
+        auto& soluc = tablas_.wwTableSoluc.tabla();
+        for (soluc.primero(); !soluc.finDeTabla(); soluc.siguiente()) {
+            if (dia_.entero() == 0) continue;
+            lineas.push_back(lineaDelRegistro());
+        }
+    }
+
+private:
+    std::string lineaDelRegistro() {
+        const std::string hora = hora_.texto();
+        const std::string diaSoluc = dia_.texto();
+        const std::string dia(diaSegunModo(diaSoluc, modo_));
+        return lineaLeccion({indice().codigo(dia, hora), dia, profesor_.texto(), grupo_.texto(), asignatura_.texto(),
+                             aula_.texto()});
+    }
+
+    // Built when the first lesson needs it, where a scan of the time slots would first run.
+    const IndiceTramos& indice() {
+        if (!indice_) indice_.emplace(tablas_.wwTableTramos);
+        return *indice_;
+    }
+
+    TablasImportacion& tablas_;
+    ModoDia modo_;
+    CampoComponente dia_, hora_, profesor_, grupo_, asignatura_, aula_;
+    std::optional<IndiceTramos> indice_;
+};
+
+std::vector<std::string> leerDeCarpeta(const std::string& carpeta, const char* nombre) {
+    return zeda::leerArchivoEntero(std::filesystem::path(carpeta + nombre));
+}
+
+void importar(const std::string& carpeta, Entorno& entorno) {
+    CursorOcupado cursor(entorno.interlocutor);
+    const std::string codigo = codigoCentro(leerDeCarpeta(carpeta, "zeda_asignat.txt"));
+    const ModoDia modo = modoDia(leerDeCarpeta(carpeta, "zeda_sesiones.txt"));
+
+    std::vector<std::string> lineas{lineaCabecera(codigo, entorno.reloj.ahora())};
+    {
+        TablasImportacion tablas(entorno.almacen);
+        RecorridoSoluc(tablas, modo).anadirLineas(lineas);
+        tablas.cerrar();
+    }
+    lineas.push_back(lineaPie(codigo, entorno.reloj.ahora(), lineas.size() - 1));
+    zeda::escribirArchivo(std::filesystem::path(carpeta + std::string(kArchivoHorario)), lineas);
+
+    cursor.restaurar();
+    entorno.estado.Transformado = 1;
+    entorno.interlocutor.mostrarMensaje("Proceso finalizado");
+}
+
+}  // namespace
+
+FinTransferencia ejecutarImportacion(const std::string& carpeta, Entorno& entorno) {
+    if (!existeCarpeta(carpeta)) {
+        entorno.interlocutor.mostrarMensaje("No existe la carpeta");
+        if (entorno.estado.alojado()) entorno.estado.Transformado = 0;
+        return FinTransferencia::SinCarpeta;
+    }
+    try {
+        importar(carpeta, entorno);
+    } catch (...) {
+        entorno.estado.Transformado = -1;
+        throw;
+    }
+    return FinTransferencia::Finalizada;
+}
+
+}  // namespace ttz::importacion
