@@ -1,0 +1,307 @@
+#include "zeda/archivo_zeda.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/archivos.h"
+#include "app/errores.h"
+#include "comun/carpeta_temporal.h"
+
+namespace ttz::zeda {
+namespace {
+
+using Lineas = std::vector<std::string>;
+using pruebas::CarpetaTemporal;
+using pruebas::leerBytes;
+
+Lineas leerLineaALinea(const fs::path& ruta) {
+    LectorLineas lector(ruta);
+    Lineas lineas;
+    while (!lector.fin()) lineas.push_back(lector.siguiente());
+    lector.cerrar();
+    return lineas;
+}
+
+std::string bytes(const char* texto, std::size_t largo) { return std::string(texto, largo); }
+
+struct CasoLectura {
+    const char* nombre;
+    std::string contenido;
+    Lineas lineaALinea;
+    Lineas entero;
+};
+
+class Lectura : public testing::TestWithParam<CasoLectura> {
+protected:
+    CarpetaTemporal carpeta;
+};
+
+TEST_P(Lectura, LineaALinea) {
+    const auto ruta = carpeta.escribir("zeda.txt", GetParam().contenido);
+    EXPECT_EQ(leerLineaALinea(ruta), GetParam().lineaALinea);
+}
+
+TEST_P(Lectura, ArchivoEntero) {
+    const auto ruta = carpeta.escribir("zeda.txt", GetParam().contenido);
+    EXPECT_EQ(leerArchivoEntero(ruta), GetParam().entero);
+}
+
+const std::string k300(300, 'x');
+
+INSTANTIATE_TEST_SUITE_P(Contenidos, Lectura, testing::Values(
+    CasoLectura{"Vacio", "", {}, {}},
+    CasoLectura{"UnaLineaSinSalto", "abc", {"abc"}, {"abc"}},
+    CasoLectura{"SaltoFinalNoAnadeLinea", "abc\r\n", {"abc"}, {"abc"}},
+    CasoLectura{"SaltoLF", "a\nb\n", {"a", "b"}, {"a", "b"}},
+    CasoLectura{"SoloUnSalto", "\r\n", {""}, {""}},
+    CasoLectura{"RetornoSueltoDentro", "A\rB\r\n", {"AB"}, {"A", "B"}},
+    CasoLectura{"RetornoSueltoFinal", "A\r", {"A"}, {"A"}},
+    CasoLectura{"RetornoAntesDeCRLF", "A\r\r\nB", {"A", "B"}, {"A", "", "B"}},
+    CasoLectura{"LineaVaciaIntermedia", "A\r\n\r\n", {"A", ""}, {"A", ""}},
+    CasoLectura{"LineaVaciaEnMedio", "A\r\n\r\nB\r\n", {"A", "", "B"}, {"A", "", "B"}},
+    CasoLectura{"CtrlZAlPrincipioDeLaTercera", "uno\r\ndos\r\n\x1A" "tres\r\ncuatro\r\n",
+                {"uno", "dos"}, {"uno", "dos", "\x1A" "tres", "cuatro"}},
+    CasoLectura{"CtrlZDentroDeUnaLinea", "uno\r\ndo\x1As\r\ntres\r\n",
+                {"uno", "do"}, {"uno", "do\x1As", "tres"}},
+    CasoLectura{"CtrlZAlPrincipio", "\x1A" "abc", {}, {"\x1A" "abc"}},
+    CasoLectura{"NulEnLaSegunda", bytes("uno\r\nd\0os\r\ntres\r\n", 16),
+                {"uno", bytes("d\0os", 4), "tres"}, {"uno", "d"}},
+    CasoLectura{"NulAlPrincipio", bytes("\0abc", 4), {bytes("\0abc", 4)}, {}},
+    CasoLectura{"Linea300", k300 + "\r\n" + k300, {k300, k300}, {k300, k300}},
+    CasoLectura{"BytesAltos", "\xF1\xE1\xBD\xA0\r\n", {"\xF1\xE1\xBD\xA0"}, {"\xF1\xE1\xBD\xA0"}}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(LecturaLineaALinea, LineaMasLargaQueElBufer) {
+    CarpetaTemporal carpeta;
+    std::string larga(200000, 'a');
+    larga[65535] = '\r';  // a lone CR at the buffer's edge is dropped
+    std::string esperada = larga;
+    esperada.erase(65535, 1);
+    const auto ruta = carpeta.escribir("z.txt", larga + "\r\nfin");
+    EXPECT_EQ(leerLineaALinea(ruta), (Lineas{esperada, "fin"}));
+}
+
+TEST(LecturaLineaALinea, CRLFPartidoEntreDosLecturas) {
+    CarpetaTemporal carpeta;
+    const std::string primera(65535, 'b');
+    const auto ruta = carpeta.escribir("z.txt", primera + "\r\nsegunda");
+    EXPECT_EQ(leerLineaALinea(ruta), (Lineas{primera, "segunda"}));
+}
+
+TEST(LecturaLineaALinea, FinNoConsumeNada) {
+    CarpetaTemporal carpeta;
+    LectorLineas lector(carpeta.escribir("z.txt", "a\r\nb"));
+    EXPECT_FALSE(lector.fin());
+    EXPECT_FALSE(lector.fin());
+    EXPECT_EQ(lector.siguiente(), "a");
+    EXPECT_EQ(lector.siguiente(), "b");
+    EXPECT_TRUE(lector.fin());
+}
+
+TEST(LecturaLineaALinea, EncuentraElNombreEnOtrasMayusculas) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_PROF.TXT", "profesor\r\n");
+    EXPECT_EQ(leerLineaALinea(carpeta / "zeda_prof.txt"), Lineas{"profesor"});
+    EXPECT_EQ(leerArchivoEntero(carpeta / "zeda_prof.txt"), Lineas{"profesor"});
+}
+
+int codigoDeApertura(const fs::path& ruta) {
+    try {
+        leerLineaALinea(ruta);
+    } catch (const ErrorES& error) {
+        return error.codigo();
+    }
+    return 0;
+}
+
+std::string mensajeDeArchivoEntero(const fs::path& ruta) {
+    try {
+        leerArchivoEntero(ruta);
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(ErroresDeLectura, ArchivoQueNoExiste) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta / "zeda_prof.txt";
+    EXPECT_EQ(codigoDeApertura(ruta), 2);
+    try {
+        LectorLineas lector(ruta);
+        FAIL();
+    } catch (const ErrorES& error) {
+        EXPECT_STREQ(error.what(), "No se encuentra el archivo");
+    }
+    EXPECT_EQ(mensajeDeArchivoEntero(ruta),
+              "Cannot open file \"" + ruta.string() + "\". " + std::strerror(ENOENT));
+}
+
+TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
+    CarpetaTemporal carpeta;
+    fs::create_directory(carpeta / "zeda_prof.txt");
+    EXPECT_EQ(codigoDeApertura(carpeta / "zeda_prof.txt"), 5);
+    EXPECT_EQ(mensajeDeArchivoEntero(carpeta / "zeda_prof.txt"),
+              "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " + std::strerror(EISDIR));
+}
+
+TEST(ErroresDeLectura, CarpetaIntermediaQueEsArchivo) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("archivo", "x");
+    EXPECT_EQ(codigoDeApertura(carpeta / "archivo" / "zeda.txt"), 3);
+}
+
+TEST(ErroresDeLectura, SinPermiso) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads files without permission";
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("zeda.txt", "x");
+    fs::permissions(ruta, fs::perms::none);
+    EXPECT_EQ(codigoDeApertura(ruta), 5);
+    EXPECT_EQ(mensajeDeArchivoEntero(ruta),
+              "Cannot open file \"" + ruta.string() + "\". " + std::strerror(EACCES));
+}
+
+TEST(Escritura, CadaLineaTerminaEnCRLF) {
+    CarpetaTemporal carpeta;
+    escribirArchivo(carpeta / "ZEDA_HORARIO.TXT", {"uno", "dos"});
+    EXPECT_EQ(leerBytes(carpeta / "ZEDA_HORARIO.TXT"), "uno\r\ndos\r\n");
+}
+
+TEST(Escritura, BytesSinConvertirYListaVacia) {
+    CarpetaTemporal carpeta;
+    escribirArchivo(carpeta / "a.txt", {"\xBD\xF1", "", bytes("\0x", 2)});
+    EXPECT_EQ(leerBytes(carpeta / "a.txt"), bytes("\xBD\xF1\r\n\r\n\0x\r\n", 10));
+    escribirArchivo(carpeta / "b.txt", {});
+    EXPECT_TRUE(fs::exists(carpeta / "b.txt"));
+    EXPECT_EQ(leerBytes(carpeta / "b.txt"), "");
+}
+
+TEST(Escritura, ReemplazaElArchivoEnOtrasMayusculas) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("zeda_horario.txt", "viejo contenido largo\r\n");
+    escribirArchivo(carpeta / "ZEDA_HORARIO.TXT", {"nuevo"});
+    std::vector<std::string> nombres;
+    for (const auto& entrada : fs::directory_iterator(carpeta.ruta()))
+        nombres.push_back(entrada.path().filename().string());
+    EXPECT_EQ(nombres, std::vector<std::string>{"zeda_horario.txt"});
+    EXPECT_EQ(leerBytes(carpeta / "zeda_horario.txt"), "nuevo\r\n");
+}
+
+TEST(Escritura, LoEscritoSeLeeIgualDeAmbasManeras) {
+    CarpetaTemporal carpeta;
+    const Lineas lineas{"0ZEDA_HORARIO.TXT", "", "  datos  ", std::string(300, 'z'), "9"};
+    escribirArchivo(carpeta / "h.txt", lineas);
+    EXPECT_EQ(leerLineaALinea(carpeta / "h.txt"), lineas);
+    EXPECT_EQ(leerArchivoEntero(carpeta / "h.txt"), lineas);
+}
+
+std::string mensajeDeEscritura(const fs::path& ruta) {
+    try {
+        escribirArchivo(ruta, {"nuevo"});
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return "";
+}
+
+TEST(Escritura, CarpetaQueNoExiste) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta / "falta" / "ZEDA_HORARIO.TXT";
+    EXPECT_EQ(mensajeDeEscritura(ruta),
+              "Cannot create file \"" + ruta.string() + "\". " + std::strerror(ENOENT));
+}
+
+TEST(Escritura, CarpetaQueEsUnArchivo) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("archivo", "x");
+    const auto ruta = carpeta / "archivo" / "ZEDA_HORARIO.TXT";
+    EXPECT_EQ(mensajeDeEscritura(ruta),
+              "Cannot create file \"" + ruta.string() + "\". " + std::strerror(ENOTDIR));
+}
+
+std::vector<std::string> nombresEn(const fs::path& carpeta) {
+    std::vector<std::string> nombres;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.push_back(entrada.path().filename().string());
+    std::sort(nombres.begin(), nombres.end());
+    return nombres;
+}
+
+TEST(Escritura, ElDestinoEsUnaCarpetaYNadaQuedaAMedias) {
+    CarpetaTemporal carpeta;
+    fs::create_directory(carpeta / "ZEDA_HORARIO.TXT");
+    carpeta.escribir("ZEDA_HORARIO.TXT/dentro", "x");
+    const auto ruta = carpeta / "ZEDA_HORARIO.TXT";
+    EXPECT_EQ(mensajeDeEscritura(ruta).rfind("Cannot create file \"" + ruta.string() + "\". ", 0), 0u);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});
+}
+
+TEST(Escritura, CarpetaSinPermisoDejaElArchivoAnteriorIntacto) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes without permission";
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("ZEDA_HORARIO.TXT", "anterior\r\n");
+    fs::permissions(carpeta.ruta(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(mensajeDeEscritura(ruta),
+              "Cannot create file \"" + ruta.string() + "\". " + std::strerror(EACCES));
+    fs::permissions(carpeta.ruta(), fs::perms::owner_all);
+    EXPECT_EQ(leerBytes(ruta), "anterior\r\n");
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});
+}
+
+// Files may grow to a few bytes only while it lives, so that a write stops short.
+class LimiteDeTamano {
+public:
+    explicit LimiteDeTamano(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &anterior_);
+        senal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limite = anterior_;
+        limite.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~LimiteDeTamano() {
+        setrlimit(RLIMIT_FSIZE, &anterior_);
+        std::signal(SIGXFSZ, senal_);
+    }
+
+private:
+    rlimit anterior_{};
+    void (*senal_)(int);
+};
+
+TEST(Escritura, EscrituraCortadaAMediasDejaElArchivoAnteriorIntacto) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("ZEDA_HORARIO.TXT", "anterior\r\n");
+    std::string mensaje;
+    {
+        LimiteDeTamano limite(4096);
+        mensaje = [&] {
+            try {
+                escribirArchivo(carpeta / "zeda_horario.txt", Lineas(1000, std::string(100, 'x')));
+            } catch (const Error& error) {
+                return std::string(error.what());
+            }
+            return std::string();
+        }();
+    }
+    EXPECT_EQ(mensaje, "Stream write error");
+    EXPECT_EQ(leerBytes(ruta), "anterior\r\n");
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});
+}
+
+TEST(Escritura, ConservaLosPermisosDelArchivoAnterior) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("a.txt", "x");
+    fs::permissions(ruta, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    escribirArchivo(ruta, {"y"});
+    EXPECT_EQ(fs::status(ruta).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+}  // namespace
+}  // namespace ttz::zeda
