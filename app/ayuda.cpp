@@ -1,0 +1,35 @@
+#include "app/ayuda.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace ttz {
+
+std::optional<std::filesystem::path> resolverArchivoAyuda(const std::string& nombre,
+                                                          const std::filesystem::path& carpetaEjecutable) {
+    const auto punto = nombre.rfind('.');
+    if (punto == std::string::npos) return std::nullopt;
+    auto extension = nombre.substr(punto);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != ".chm") return std::nullopt;
+    const std::filesystem::path ruta(nombre);
+    return ruta.has_parent_path() ? ruta : carpetaEjecutable / ruta;
+}
+
+AyudaHtml::AyudaHtml(std::filesystem::path carpetaEjecutable, VisorAyuda& visor)
+    : carpetaEjecutable_(std::move(carpetaEjecutable)), visor_(visor), archivo_(kArchivoAyuda) {}
+
+void AyudaHtml::contenido() {
+    archivo_ = kArchivoAyuda;
+    pedir(kMostrarIndice, 0);
+}
+
+void AyudaHtml::contexto(int numero) { pedir(kMostrarContexto, static_cast<std::uintptr_t>(numero)); }
+
+void AyudaHtml::pedir(unsigned comando, std::uintptr_t dato) {
+    if (const auto archivo = resolverArchivoAyuda(archivo_, carpetaEjecutable_))
+        visor_.mostrar(*archivo, comando, dato);
+}
+
+}  // namespace ttz

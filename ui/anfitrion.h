@@ -1,0 +1,31 @@
+#pragma once
+// The host window that a hosted start draws the window into.
+#include <QWidget>
+#include <cstdint>
+#include <stdexcept>
+
+namespace ttz::ui {
+
+// The handle converts but names no window that can hold ours: start-up cannot go on.
+class ErrorAnfitrion : public std::runtime_error {
+public:
+    explicit ErrorAnfitrion(std::uint32_t manejador);
+};
+
+class Anfitrion {
+public:
+    virtual ~Anfitrion() = default;
+    // Makes the window a child of the host window; handle 0 leaves it a top-level window.
+    virtual void incrustar(QWidget& ventana, std::uint32_t manejador) = 0;
+};
+
+// The platform's windows (X11 ids under xcb, HWNDs on Windows).
+class AnfitrionNativo : public Anfitrion {
+public:
+    void incrustar(QWidget& ventana, std::uint32_t manejador) override;
+};
+
+// Whether the handle names an existing window of the running window system.
+bool existeVentanaNativa(std::uint32_t manejador);
+
+}  // namespace ttz::ui

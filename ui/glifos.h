@@ -1,0 +1,14 @@
+#pragma once
+// The two 18 x 18 pictures of the window's buttons.
+#include <QPixmap>
+
+namespace ttz::ui {
+
+constexpr int kLadoGlifo = 18;
+
+// A green check mark (BExportar, BImportar).
+QPixmap glifoAceptar();
+// An open door with an exit sign above it (BClose).
+QPixmap glifoSalir();
+
+}  // namespace ttz::ui
