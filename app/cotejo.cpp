@@ -20,8 +20,11 @@ icu::UnicodeString aUnicode(std::string_view texto) {
     return unicode;
 }
 
+// The POSIX locale that a bare "C" environment gives sorts capitals apart from small letters;
+// the neutral order of the root locale ignores case as the tool needs.
 icu::Locale localeDe(const std::string& nombre) {
-    return nombre.empty() ? icu::Locale::getDefault() : icu::Locale(nombre.c_str());
+    const icu::Locale locale = nombre.empty() ? icu::Locale::getDefault() : icu::Locale(nombre.c_str());
+    return std::string_view(locale.getVariant()) == "POSIX" ? icu::Locale::getRoot() : locale;
 }
 
 }  // namespace

@@ -1,0 +1,142 @@
+// Measures writing and both ways of reading a large ZEDA file: lines per second and peak memory.
+// Each reading runs in a child process of its own, so that its peak memory is its own.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "zeda/archivo_zeda.h"
+#include "zeda/linea_zeda.h"
+
+namespace fs = std::filesystem;
+using Reloj = std::chrono::steady_clock;
+
+namespace {
+
+double segundosDesde(Reloj::time_point inicio) {
+    return std::chrono::duration<double>(Reloj::now() - inicio).count();
+}
+
+// A teachers-file line of about 150 characters.
+std::string lineaDeProfesor(long numero) {
+    std::string linea = "1";
+    ttz::zeda::RellenarCampo(linea, "P" + std::to_string(numero), 10);
+    ttz::zeda::RellenarCampo(linea, "Apellido" + std::to_string(numero % 977) + " Segundo", 40);
+    ttz::zeda::RellenarCampo(linea, "Nombre" + std::to_string(numero % 113), 30);
+    ttz::zeda::RellenarCampo(linea, "DEP" + std::to_string(numero % 17), 20);
+    ttz::zeda::RellenarCampo(linea, "Espa\xF1ol y Matem\xE1ticas", 49);
+    return linea;
+}
+
+std::vector<std::string> lineasDePrueba(long cuantas) {
+    std::vector<std::string> lineas;
+    lineas.reserve(static_cast<std::size_t>(cuantas) + 2);
+    lineas.push_back("0" + std::string("ZEDA_PROF.TXT").append(37, ' '));
+    for (long i = 0; i < cuantas; ++i) lineas.push_back(lineaDeProfesor(i));
+    lineas.push_back("9" + std::string("ZEDA_PROF.TXT").append(37, ' '));
+    return lineas;
+}
+
+void escribirConFwrite(const fs::path& ruta, const std::vector<std::string>& lineas) {
+    std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
+    for (const auto& linea : lineas) {
+        std::fwrite(linea.data(), 1, linea.size(), archivo);
+        std::fwrite("\r\n", 1, 2, archivo);
+    }
+    std::fclose(archivo);
+}
+
+// Child process: reads the file one way and prints lines and seconds.
+int leer(const char* modo, const char* ruta) {
+    const auto inicio = Reloj::now();
+    long lineas = 0;
+    std::size_t bytes = 0;
+    if (std::strcmp(modo, "--linea-a-linea") == 0) {
+        ttz::zeda::LectorLineas lector(ruta);
+        while (!lector.fin()) {
+            bytes += lector.siguiente().size();
+            ++lineas;
+        }
+        lector.cerrar();
+    } else {
+        for (const auto& linea : ttz::zeda::leerArchivoEntero(ruta)) {
+            bytes += linea.size();
+            ++lineas;
+        }
+    }
+    std::printf("%ld %zu %.6f\n", lineas, bytes, segundosDesde(inicio));
+    return 0;
+}
+
+struct Medida {
+    long lineas = 0;
+    double segundos = 0;
+    long picoKiB = 0;
+};
+
+Medida medirEnHijo(const char* programa, const char* modo, const fs::path& ruta) {
+    int tubo[2];
+    if (pipe(tubo) != 0) std::exit(1);
+    const pid_t hijo = fork();
+    if (hijo == 0) {
+        dup2(tubo[1], STDOUT_FILENO);
+        close(tubo[0]);
+        execl("/proc/self/exe", programa, modo, ruta.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tubo[1]);
+    char salida[128] = {};
+    const ssize_t leidos = read(tubo[0], salida, sizeof salida - 1);
+    close(tubo[0]);
+    int estado = 0;
+    rusage uso{};
+    wait4(hijo, &estado, 0, &uso);
+    Medida medida;
+    std::size_t bytes = 0;
+    if (leidos > 0) std::sscanf(salida, "%ld %zu %lf", &medida.lineas, &bytes, &medida.segundos);
+    medida.picoKiB = uso.ru_maxrss;
+    return medida;
+}
+
+void informar(const char* que, const Medida& medida) {
+    std::printf("%-34s %9ld lines %8.3f s %12.0f lines/s  peak RSS %7ld KiB\n", que, medida.lineas,
+                medida.segundos, medida.lineas / medida.segundos, medida.picoKiB);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3) return leer(argv[1], argv[2]);
+    const long cuantas = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const fs::path carpeta = fs::temp_directory_path() / ("bench_zeda_" + std::to_string(getpid()));
+    fs::create_directories(carpeta);
+
+    const auto grandes = lineasDePrueba(cuantas);
+    auto inicio = Reloj::now();
+    ttz::zeda::escribirArchivo(carpeta / "ZEDA_PROF.TXT", grandes);
+    const double escritura = segundosDesde(inicio);
+    inicio = Reloj::now();
+    escribirConFwrite(carpeta / "base.txt", grandes);
+    const double base = segundosDesde(inicio);
+    ttz::zeda::escribirArchivo(carpeta / "PEQUENO.TXT", lineasDePrueba(cuantas / 10));
+
+    std::printf("file: %ld lines, %ju bytes\n", static_cast<long>(grandes.size()),
+                static_cast<std::uintmax_t>(fs::file_size(carpeta / "ZEDA_PROF.TXT")));
+    std::printf("%-34s %9zu lines %8.3f s %12.0f lines/s\n", "write (atomic replace)", grandes.size(),
+                escritura, grandes.size() / escritura);
+    std::printf("%-34s %9zu lines %8.3f s %12.0f lines/s  (write/baseline %.2f)\n", "baseline fwrite",
+                grandes.size(), base, grandes.size() / base, escritura / base);
+    informar("line by line, 1/10 of the file", medirEnHijo(argv[0], "--linea-a-linea", carpeta / "PEQUENO.TXT"));
+    informar("line by line, whole file", medirEnHijo(argv[0], "--linea-a-linea", carpeta / "zeda_prof.txt"));
+    informar("whole-file reading, 1/10", medirEnHijo(argv[0], "--entero", carpeta / "PEQUENO.TXT"));
+    informar("whole-file reading", medirEnHijo(argv[0], "--entero", carpeta / "zeda_prof.txt"));
+    fs::remove_all(carpeta);
+    return 0;
+}

@@ -1,0 +1,158 @@
+#include "app/archivos.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
+#include <string>
+
+#include "comun/carpeta_temporal.h"
+
+namespace ttz {
+namespace {
+
+using pruebas::CarpetaTemporal;
+
+TEST(ResolverMayusculas, EncuentraElNombreEnOtrasMayusculas) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_PROF.TXT", "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "ZEDA_PROF.TXT");
+    EXPECT_EQ(resolverMayusculas(carpeta / "Zeda_Prof.Txt"), carpeta / "ZEDA_PROF.TXT");
+}
+
+TEST(ResolverMayusculas, GanaLaCoincidenciaExacta) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_PROF.TXT", "x");
+    carpeta.escribir("zeda_prof.txt", "x");
+    carpeta.escribir("Zeda_prof.txt", "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "zeda_prof.txt");
+    EXPECT_EQ(resolverMayusculas(carpeta / "Zeda_prof.txt"), carpeta / "Zeda_prof.txt");
+}
+
+TEST(ResolverMayusculas, SinExactaGanaLaPrimeraEnOrdenDeBytes) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("zeda_PROF.txt", "x");
+    carpeta.escribir("ZEDA_prof.TXT", "x");
+    carpeta.escribir("Zeda_Prof.txt", "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "ZEDA_prof.TXT");
+}
+
+TEST(ResolverMayusculas, SoloLetrasASCII) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("A\xD1O.TXT", "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / "a\xF1o.txt"), carpeta / "a\xF1o.txt");
+    EXPECT_EQ(resolverMayusculas(carpeta / "a\xD1o.txt"), carpeta / "A\xD1O.TXT");
+}
+
+TEST(ResolverMayusculas, SinCoincidenciaDevuelveLoPedido) {
+    CarpetaTemporal carpeta;
+    EXPECT_EQ(resolverMayusculas(carpeta / "nada.txt"), carpeta / "nada.txt");
+    EXPECT_EQ(resolverMayusculas(carpeta / "falta" / "nada.txt"), carpeta / "falta" / "nada.txt");
+}
+
+TEST(ExisteArchivo, UnArchivoNoUnaCarpeta) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_AULAS.TXT", "");
+    fs::create_directory(carpeta / "zeda_grupo.txt");
+    EXPECT_TRUE(existeArchivo(carpeta / "zeda_aulas.txt"));
+    EXPECT_TRUE(existeArchivo(carpeta / "ZEDA_AULAS.TXT"));
+    EXPECT_FALSE(existeArchivo(carpeta / "zeda_grupo.txt"));
+    EXPECT_FALSE(existeArchivo(carpeta / "zeda_prof.txt"));
+    EXPECT_FALSE(existeArchivo(carpeta / "ZEDA_AULAS.TXT" / "x"));
+}
+
+TEST(ExisteCarpeta, UnaCarpetaNoUnArchivo) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("archivo", "");
+    EXPECT_TRUE(existeCarpeta(carpeta.ruta()));
+    EXPECT_FALSE(existeCarpeta(carpeta / "archivo"));
+    EXPECT_FALSE(existeCarpeta(carpeta / "falta"));
+}
+
+struct CasoCodigo {
+    int error;
+    int codigo;
+};
+
+class CodigoES : public testing::TestWithParam<CasoCodigo> {};
+
+TEST_P(CodigoES, TraduceElErrorDelSistema) { EXPECT_EQ(codigoES(GetParam().error), GetParam().codigo); }
+
+INSTANTIATE_TEST_SUITE_P(Errores, CodigoES, testing::Values(
+    CasoCodigo{ENOENT, 2}, CasoCodigo{ENAMETOOLONG, 3}, CasoCodigo{ENOTDIR, 3}, CasoCodigo{EMFILE, 4},
+    CasoCodigo{ENFILE, 4}, CasoCodigo{EACCES, 5}, CasoCodigo{EPERM, 5}, CasoCodigo{EISDIR, 5},
+    CasoCodigo{ENOSPC, 101}, CasoCodigo{EIO, EIO}, CasoCodigo{EROFS, EROFS}));
+
+TEST(TextoErrorSistema, EsElDelSistema) {
+    EXPECT_EQ(textoErrorSistema(ENOENT), std::strerror(ENOENT));
+    EXPECT_FALSE(textoErrorSistema(EACCES).empty());
+}
+
+TEST(ReemplazarArchivo, CreaYReemplaza) {
+    CarpetaTemporal carpeta;
+    reemplazarArchivo(carpeta / "a.bin", std::string("x\0y", 3));
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.bin"), std::string("x\0y", 3));
+    reemplazarArchivo(carpeta / "A.BIN", "z");
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.bin"), "z");
+    EXPECT_FALSE(fs::exists(carpeta / "A.BIN"));
+}
+
+TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
+    CarpetaTemporal carpeta;
+    const auto anterior = fs::current_path();
+    fs::current_path(carpeta.ruta());
+    reemplazarArchivo("relativo.txt", "r");
+    fs::current_path(anterior);
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "relativo.txt"), "r");
+}
+
+TEST(SeparadorCarpetas, BarraEnPOSIX) { EXPECT_EQ(separadorCarpetas(), '/'); }
+
+// Sets or removes environment variables for one test and puts them back afterwards.
+class Entorno {
+public:
+    void poner(const char* nombre, const char* valor) {
+        guardar(nombre);
+        if (valor != nullptr) setenv(nombre, valor, 1); else unsetenv(nombre);
+    }
+    ~Entorno() {
+        for (const auto& [nombre, valor] : guardados_)
+            if (valor) setenv(nombre.c_str(), valor->c_str(), 1); else unsetenv(nombre.c_str());
+    }
+
+private:
+    void guardar(const char* nombre) {
+        const char* valor = std::getenv(nombre);
+        guardados_.emplace_back(nombre, valor ? std::optional<std::string>(valor) : std::nullopt);
+    }
+    std::vector<std::pair<std::string, std::optional<std::string>>> guardados_;
+};
+
+struct CasoDatos {
+    const char* ttemp;
+    const char* wineprefix;
+    std::string esperada;
+};
+
+class CarpetaDatos : public testing::TestWithParam<CasoDatos> {};
+
+TEST_P(CarpetaDatos, SegunElEntorno) {
+    Entorno entorno;
+    entorno.poner("HOME", "/home/ana");
+    entorno.poner("TTEMP", GetParam().ttemp);
+    entorno.poner("WINEPREFIX", GetParam().wineprefix);
+    EXPECT_EQ(carpetaDatosPredeterminada(), fs::path(GetParam().esperada));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entornos, CarpetaDatos, testing::Values(
+    CasoDatos{"/datos/tt", "/vino", "/datos/tt"},
+    CasoDatos{"", "/vino", "/vino/drive_c/TTEMP"},
+    CasoDatos{nullptr, "/vino", "/vino/drive_c/TTEMP"},
+    CasoDatos{nullptr, nullptr, "/home/ana/.wine/drive_c/TTEMP"}));
+
+}  // namespace
+}  // namespace ttz
