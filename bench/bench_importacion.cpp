@@ -1,0 +1,139 @@
+// Measures the import run: 50,000, 100,000 and 200,000 lessons against 60 time slots.
+// Each size runs in a child process of its own, so that its peak memory is its own.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/cotejo.h"
+#include "app/estado.h"
+#include "app/interlocutor.h"
+#include "app/reloj.h"
+#include "import/importacion.h"
+#include "tables/almacen_dbase.h"
+
+namespace fs = std::filesystem;
+using ttz::tablas::DefinicionCampo;
+
+namespace {
+
+constexpr int kDias = 5;
+constexpr int kTramosPorDia = 12;
+
+class InterlocutorMudo : public ttz::Interlocutor {
+public:
+    void mostrarMensaje(const std::string&) override {}
+    void ponerCursorOcupado() override {}
+    void ponerCursorNormal() override {}
+};
+
+void escribir(const fs::path& ruta, const std::string& texto) {
+    std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
+    std::fwrite(texto.data(), 1, texto.size(), archivo);
+    std::fclose(archivo);
+}
+
+// Days written as letters, so that every lesson also goes through the day letters.
+void escribirArchivosZeda(const fs::path& carpeta) {
+    escribir(carpeta / "zeda_asignat.txt", "0ZEDA_ASIGNAT.TXT" + std::string(34, ' ') + "28001234\r\n");
+    escribir(carpeta / "zeda_sesiones.txt", "0ZEDA_SESIONES.TXT\r\n1   T01 L08000900\r\n");
+}
+
+void crearTramos(ttz::tablas::AlmacenTablas& almacen) {
+    auto tramos = almacen.recrear("DIASHORAST", {DefinicionCampo::texto("DIA", 20), DefinicionCampo::texto("HORA", 8),
+                                                 DefinicionCampo::texto("CODDIHO", 10)});
+    for (int dia = 0; dia < kDias; ++dia) {
+        for (int hora = 1; hora <= kTramosPorDia; ++hora) {
+            tramos->anadir();
+            tramos->ponerTexto("DIA", std::string(1, "LMXJV"[dia]));
+            tramos->ponerTexto("HORA", std::to_string(hora));
+            tramos->ponerTexto("CODDIHO", "T" + std::to_string(dia * kTramosPorDia + hora));
+            tramos->grabar();
+        }
+    }
+    tramos->cerrar();
+}
+
+// Lessons spread over the week; one in twenty has DIA 0 and one in fifty a slot that is missing.
+void crearSoluc(ttz::tablas::AlmacenTablas& almacen, long lecciones) {
+    auto soluc = almacen.recrear("SOLUC", {DefinicionCampo::entero("DIA"), DefinicionCampo::entero("HORA"),
+                                           DefinicionCampo::texto("PROF", 4), DefinicionCampo::texto("CODGRUPO", 4),
+                                           DefinicionCampo::texto("ASIG", 4), DefinicionCampo::texto("AULA", 4)});
+    for (long i = 0; i < lecciones; ++i) {
+        soluc->anadir();
+        soluc->ponerFlotante("DIA", i % 20 == 0 ? 0 : static_cast<double>(i % kDias + 1));
+        soluc->ponerFlotante("HORA", static_cast<double>(i % 50 == 1 ? 99 : i / kDias % kTramosPorDia + 1));
+        soluc->ponerTexto("PROF", "P" + std::to_string(i % 97));
+        soluc->ponerTexto("CODGRUPO", "G" + std::to_string(i % 40));
+        soluc->ponerTexto("ASIG", "A" + std::to_string(i % 31));
+        soluc->ponerTexto("AULA", "R" + std::to_string(i % 23));
+        soluc->grabar();
+    }
+    soluc->cerrar();
+}
+
+void crearTablasSinLeer(ttz::tablas::AlmacenTablas& almacen) {
+    for (const char* nombre : {"GRUPOST", "PROFT", "AULAT", "ASIGNOMT"}) {
+        almacen.recrear(nombre, {DefinicionCampo::texto("ABREV", 4)})->cerrar();
+    }
+}
+
+long rssPicoKb() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+// Child process: prepares the folders, then times the import alone.
+int medir(long lecciones) {
+    const fs::path raiz = fs::temp_directory_path() / ("ttz-bench-importacion-" + std::to_string(getpid()));
+    fs::create_directories(raiz / "zeda");
+    fs::create_directories(raiz / "datos");
+    ttz::tablas::AlmacenDBase almacen(raiz / "datos", ',');
+    escribirArchivosZeda(raiz / "zeda");
+    crearTramos(almacen);
+    crearSoluc(almacen, lecciones);
+    crearTablasSinLeer(almacen);
+    const long rssAntes = rssPicoKb();
+
+    ttz::Estado estado;
+    InterlocutorMudo interlocutor;
+    ttz::Cotejo cotejo;
+    ttz::RelojLocal reloj;
+    ttz::Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+    const auto inicio = std::chrono::steady_clock::now();
+    ttz::importacion::ejecutarImportacion((raiz / "zeda").string() + "/", entorno);
+    const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+
+    std::printf("lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
+                lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes, rssPicoKb());
+    fs::remove_all(raiz);
+    return estado.Transformado == 1 ? 0 : 1;
+}
+
+}  // namespace
+
+int main() {
+    std::printf("import, %d time slots\n", kDias * kTramosPorDia);
+    std::fflush(stdout);
+    int fallos = 0;
+    for (long lecciones : {50'000L, 100'000L, 200'000L}) {
+        const pid_t hijo = fork();
+        if (hijo == 0) {
+            try {
+                _exit(medir(lecciones));
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "%s\n", error.what());
+                _exit(2);
+            }
+        }
+        int estado = 0;
+        waitpid(hijo, &estado, 0);
+        if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) ++fallos;
+    }
+    return fallos == 0 ? 0 : 1;
+}
