@@ -1,0 +1,85 @@
+#include "cli/orden.h"
+
+#include "app/archivos.h"
+#include "app/transferencia.h"
+
+namespace ttz::lote {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<Accion> accionDe(const std::string& palabra) {
+    if (palabra == "exportar") return Accion::Exportar;
+    if (palabra == "importar") return Accion::Importar;
+    return std::nullopt;
+}
+
+// "--carpeta DIR" or "--carpeta=DIR".
+class LectorArgumentos {
+public:
+    explicit LectorArgumentos(const std::vector<std::string>& argumentos) : argumentos_(argumentos) {}
+
+    Orden leer() {
+        Orden orden;
+        std::optional<Accion> accion;
+        for (; posicion_ < argumentos_.size(); ++posicion_) {
+            const std::string& argumento = argumentos_[posicion_];
+            if (argumento == "--help" || argumento == "-h") return {Accion::Ayuda, {}, {}};
+            if (argumento == "--version") return {Accion::Version, {}, {}};
+            if (leerOpcion("--carpeta", orden.carpeta) || leerOpcion("--datos", orden.datos)) continue;
+            if (argumento.starts_with("-")) throw ErrorUso("opci\xF3n desconocida: " + argumento);
+            if (accion) throw ErrorUso("sobra el argumento: " + argumento);
+            accion = accionDe(argumento);
+            if (!accion) throw ErrorUso("orden desconocida: " + argumento);
+        }
+        if (!accion) throw ErrorUso("falta la orden (exportar o importar)");
+        orden.accion = *accion;
+        return orden;
+    }
+
+private:
+    bool leerOpcion(const std::string& nombre, std::optional<fs::path>& destino) {
+        const std::string& argumento = argumentos_[posicion_];
+        if (argumento.starts_with(nombre + "=")) {
+            guardar(nombre, destino, argumento.substr(nombre.size() + 1));
+            return true;
+        }
+        if (argumento != nombre) return false;
+        if (++posicion_ == argumentos_.size()) throw ErrorUso("falta la carpeta tras " + nombre);
+        guardar(nombre, destino, argumentos_[posicion_]);
+        return true;
+    }
+
+    static void guardar(const std::string& nombre, std::optional<fs::path>& destino, const std::string& valor) {
+        if (destino) throw ErrorUso("opci\xF3n repetida: " + nombre);
+        if (valor.empty()) throw ErrorUso("falta la carpeta tras " + nombre);
+        destino = valor;
+    }
+
+    const std::vector<std::string>& argumentos_;
+    std::size_t posicion_ = 0;
+};
+
+}  // namespace
+
+const char* const kUso =
+    "uso: transtempaloszeda-lote exportar|importar [--carpeta DIR] [--datos DIR]\n"
+    "     transtempaloszeda-lote --help | --version\n"
+    "\n"
+    "  exportar       convierte los archivos ZEDA de DIR en las tablas de Tempalix\n"
+    "  importar       escribe ZEDA_HORARIO.TXT en DIR con el horario resuelto (SOLUC)\n"
+    "  --carpeta DIR  carpeta de los archivos ZEDA (por omisi\xF3n, la carpeta actual)\n"
+    "  --datos DIR    carpeta de las tablas de Tempalix (por omisi\xF3n, la de la aplicaci\xF3n)\n"
+    "\n"
+    "Estado de salida: 0 proceso finalizado sin fallos; 1 falta la carpeta o un archivo;\n"
+    "2 un error detuvo el proceso; 64 uso incorrecto.\n";
+
+Orden leerOrden(const std::vector<std::string>& argumentos) { return LectorArgumentos(argumentos).leer(); }
+
+std::string carpetaDeTrabajo(const std::optional<fs::path>& carpeta) {
+    std::string ruta = fs::absolute(carpeta.value_or(fs::current_path())).string();
+    while (ruta.size() > 1 && ruta.back() == separadorCarpetas()) ruta.pop_back();
+    return componerCarpeta(ruta);
+}
+
+}  // namespace ttz::lote

@@ -1,0 +1,19 @@
+#include "export/contexto.h"
+
+#include "app/archivos.h"
+
+namespace ttz::exportacion {
+
+bool Contexto::hayArchivo(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const {
+    if (existeArchivo(ruta)) return true;
+    entorno.interlocutor.mostrarMensaje(mensajeSiFalta);
+    return false;
+}
+
+bool Contexto::hayArchivoDelPaso(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const {
+    if (hayArchivo(ruta, mensajeSiFalta)) return true;
+    entorno.estado.Transformado = -1;
+    return false;
+}
+
+}  // namespace ttz::exportacion
