@@ -1,6 +1,5 @@
 // Measures writing and both ways of reading a large ZEDA file: lines per second and peak memory.
 // Each reading runs in a child process of its own, so that its peak memory is its own.
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,13 +43,27 @@ std::vector<std::string> lineasDePrueba(long cuantas) {
     return lineas;
 }
 
-void escribirConFwrite(const fs::path& ruta, const std::vector<std::string>& lineas) {
+void escribirConFwrite(const fs::path& ruta, const std::vector<std::string>& lineas, bool sincronizar) {
     std::FILE* archivo = std::fopen(ruta.c_str(), "wb");
     for (const auto& linea : lineas) {
         std::fwrite(linea.data(), 1, linea.size(), archivo);
         std::fwrite("\r\n", 1, 2, archivo);
     }
+    std::fflush(archivo);
+    if (sincronizar) fsync(fileno(archivo));
     std::fclose(archivo);
+}
+
+// Peak resident memory of this process image (VmHWM; unlike ru_maxrss it does not carry
+// over the parent's peak through fork and exec).
+long picoDeMemoriaKiB() {
+    std::FILE* estado = std::fopen("/proc/self/status", "r");
+    char linea[256];
+    long kib = -1;
+    while (estado != nullptr && std::fgets(linea, sizeof linea, estado) != nullptr)
+        if (std::sscanf(linea, "VmHWM: %ld kB", &kib) == 1) break;
+    if (estado != nullptr) std::fclose(estado);
+    return kib;
 }
 
 // Child process: reads the file one way and prints lines and seconds.
@@ -71,7 +84,8 @@ int leer(const char* modo, const char* ruta) {
             ++lineas;
         }
     }
-    std::printf("%ld %zu %.6f\n", lineas, bytes, segundosDesde(inicio));
+    const double segundos = segundosDesde(inicio);
+    std::printf("%ld %zu %.6f %ld\n", lineas, bytes, segundos, picoDeMemoriaKiB());
     return 0;
 }
 
@@ -96,12 +110,11 @@ Medida medirEnHijo(const char* programa, const char* modo, const fs::path& ruta)
     const ssize_t leidos = read(tubo[0], salida, sizeof salida - 1);
     close(tubo[0]);
     int estado = 0;
-    rusage uso{};
-    wait4(hijo, &estado, 0, &uso);
+    waitpid(hijo, &estado, 0);
     Medida medida;
     std::size_t bytes = 0;
-    if (leidos > 0) std::sscanf(salida, "%ld %zu %lf", &medida.lineas, &bytes, &medida.segundos);
-    medida.picoKiB = uso.ru_maxrss;
+    if (leidos > 0)
+        std::sscanf(salida, "%ld %zu %lf %ld", &medida.lineas, &bytes, &medida.segundos, &medida.picoKiB);
     return medida;
 }
 
@@ -123,8 +136,11 @@ int main(int argc, char** argv) {
     ttz::zeda::escribirArchivo(carpeta / "ZEDA_PROF.TXT", grandes);
     const double escritura = segundosDesde(inicio);
     inicio = Reloj::now();
-    escribirConFwrite(carpeta / "base.txt", grandes);
+    escribirConFwrite(carpeta / "base.txt", grandes, false);
     const double base = segundosDesde(inicio);
+    inicio = Reloj::now();
+    escribirConFwrite(carpeta / "base_fsync.txt", grandes, true);
+    const double baseSincronizada = segundosDesde(inicio);
     ttz::zeda::escribirArchivo(carpeta / "PEQUENO.TXT", lineasDePrueba(cuantas / 10));
 
     std::printf("file: %ld lines, %ju bytes\n", static_cast<long>(grandes.size()),
@@ -133,6 +149,8 @@ int main(int argc, char** argv) {
                 escritura, grandes.size() / escritura);
     std::printf("%-34s %9zu lines %8.3f s %12.0f lines/s  (write/baseline %.2f)\n", "baseline fwrite",
                 grandes.size(), base, grandes.size() / base, escritura / base);
+    std::printf("%-34s %9zu lines %8.3f s %12.0f lines/s  (write/baseline %.2f)\n", "baseline fwrite + fsync",
+                grandes.size(), baseSincronizada, grandes.size() / baseSincronizada, escritura / baseSincronizada);
     informar("line by line, 1/10 of the file", medirEnHijo(argv[0], "--linea-a-linea", carpeta / "PEQUENO.TXT"));
     informar("line by line, whole file", medirEnHijo(argv[0], "--linea-a-linea", carpeta / "zeda_prof.txt"));
     informar("whole-file reading, 1/10", medirEnHijo(argv[0], "--entero", carpeta / "PEQUENO.TXT"));

@@ -15,27 +15,48 @@ constexpr int kFinArchivo = -1;
 
 [[noreturn]] void fallarES(int error) { throw ErrorES(codigoES(error)); }
 
-// The bytes of the file up to its end, or up to its first NUL.
-std::string leerTexto(const fs::path& ruta) {
-    auto fallar = [&ruta](int error) {
-        throw Error("Cannot open file \"" + ruta.string() + "\". " + textoErrorSistema(error));
-    };
-    std::FILE* archivo = std::fopen(resolverMayusculas(ruta).c_str(), "rb");
-    if (archivo == nullptr) fallar(errno);
-    std::string texto;
-    char bufer[kTamanoBufer];
-    std::size_t leidos;
-    while ((leidos = std::fread(bufer, 1, sizeof bufer, archivo)) > 0) texto.append(bufer, leidos);
-    const int error = std::ferror(archivo) ? errno : 0;
-    std::fclose(archivo);
-    if (error != 0) fallar(error);
-    return texto.substr(0, texto.find('\0'));
-}
+// Cuts the text of a whole file into lines as its pieces arrive: CR, LF and CR LF end a line,
+// a NUL ends the text.
+class DivisorLineas {
+public:
+    // False once the text has ended.
+    bool agregar(std::string_view trozo) {
+        while (!trozo.empty()) {
+            if (saltarLF_ && trozo.front() == '\n') trozo.remove_prefix(1);
+            saltarLF_ = false;
+            const auto especial = std::find_if(trozo.begin(), trozo.end(),
+                                               [](char c) { return c == '\r' || c == '\n' || c == '\0'; });
+            if (especial == trozo.end() || *especial == '\0') {
+                actual_.append(trozo.begin(), especial);
+                return especial == trozo.end();
+            }
+            saltarLF_ = *especial == '\r';
+            if (actual_.empty()) {
+                lineas_.emplace_back(trozo.begin(), especial);
+            } else {
+                lineas_.push_back(actual_.append(trozo.begin(), especial));
+                actual_.clear();
+            }
+            trozo.remove_prefix(static_cast<std::size_t>(especial - trozo.begin()) + 1);
+        }
+        return true;
+    }
+
+    std::vector<std::string> terminar() {
+        if (!actual_.empty()) lineas_.push_back(std::move(actual_));
+        return std::move(lineas_);
+    }
+
+private:
+    std::vector<std::string> lineas_;
+    std::string actual_;
+    bool saltarLF_ = false;
+};
 
 }  // namespace
 
 LectorLineas::LectorLineas(const fs::path& ruta) : bufer_(kTamanoBufer) {
-    archivo_ = std::fopen(resolverMayusculas(ruta).c_str(), "rb");
+    archivo_ = std::fopen(resolverMayusculas(ruta).string().c_str(), "rb");
     if (archivo_ == nullptr) fallarES(errno);
     std::setvbuf(archivo_, nullptr, _IONBF, 0);
 }
@@ -96,16 +117,21 @@ void LectorLineas::cerrar() {
 }
 
 std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
-    const std::string texto = leerTexto(ruta);
-    std::vector<std::string> lineas;
-    std::size_t inicio = 0;
-    while (inicio < texto.size()) {
-        const std::size_t salto = std::min(texto.find_first_of("\r\n", inicio), texto.size());
-        lineas.emplace_back(texto, inicio, salto - inicio);
-        inicio = salto + 1;
-        if (salto + 1 < texto.size() && texto[salto] == '\r' && texto[salto + 1] == '\n') ++inicio;
-    }
-    return lineas;
+    auto fallar = [&ruta](int error) {
+        throw Error("Cannot open file \"" + ruta.string() + "\". " + textoErrorSistema(error));
+    };
+    std::FILE* archivo = std::fopen(resolverMayusculas(ruta).string().c_str(), "rb");
+    if (archivo == nullptr) fallar(errno);
+    std::setvbuf(archivo, nullptr, _IONBF, 0);
+    DivisorLineas divisor;
+    std::vector<char> bufer(kTamanoBufer);
+    std::size_t leidos;
+    while ((leidos = std::fread(bufer.data(), 1, bufer.size(), archivo)) > 0)
+        if (!divisor.agregar({bufer.data(), leidos})) break;
+    const int error = std::ferror(archivo) ? errno : 0;
+    std::fclose(archivo);
+    if (error != 0) fallar(error);
+    return divisor.terminar();
 }
 
 void escribirArchivo(const fs::path& ruta, const std::vector<std::string>& lineas) {
