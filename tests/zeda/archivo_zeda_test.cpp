@@ -131,20 +131,6 @@ std::string mensajeDeArchivoEntero(const fs::path& ruta) {
     return "";
 }
 
-TEST(ErroresDeLectura, ArchivoQueNoExiste) {
-    CarpetaTemporal carpeta;
-    const auto ruta = carpeta / "zeda_prof.txt";
-    EXPECT_EQ(codigoDeApertura(ruta), 2);
-    try {
-        LectorLineas lector(ruta);
-        FAIL();
-    } catch (const ErrorES& error) {
-        EXPECT_STREQ(error.what(), "No se encuentra el archivo");
-    }
-    EXPECT_EQ(mensajeDeArchivoEntero(ruta),
-              "Cannot open file \"" + ruta.string() + "\". " + std::strerror(ENOENT));
-}
-
 TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
     CarpetaTemporal carpeta;
     fs::create_directory(carpeta / "zeda_prof.txt");
@@ -153,10 +139,14 @@ TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
               "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " + std::strerror(EISDIR));
 }
 
-TEST(ErroresDeLectura, CarpetaIntermediaQueEsArchivo) {
+TEST(LecturaLineaALinea, CerrarDosVecesYDestruirSinCerrar) {
     CarpetaTemporal carpeta;
-    carpeta.escribir("archivo", "x");
-    EXPECT_EQ(codigoDeApertura(carpeta / "archivo" / "zeda.txt"), 3);
+    const auto ruta = carpeta.escribir("z.txt", "a\r\n");
+    LectorLineas lector(ruta);
+    lector.cerrar();
+    EXPECT_NO_THROW(lector.cerrar());
+    LectorLineas abierto(ruta);
+    EXPECT_EQ(abierto.siguiente(), "a");
 }
 
 TEST(ErroresDeLectura, SinPermiso) {
