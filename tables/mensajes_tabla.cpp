@@ -1,0 +1,63 @@
+#include "tables/mensajes_tabla.h"
+
+namespace ttz::tablas::mensajes {
+namespace {
+
+std::string entreComillas(const std::filesystem::path& ruta) {
+    std::string texto(1, '"');
+    texto += ruta.string();
+    texto += '"';
+    return texto;
+}
+
+}  // namespace
+
+std::string abiertaEnOtroPrograma(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " est\xE1 abierta en otro programa";
+}
+
+std::string inexistente(const std::filesystem::path& ruta) { return "No existe la tabla " + entreComillas(ruta); }
+
+std::string danada(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " est\xE1 da\xF1" "ada";
+}
+
+std::string soloLectura(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " est\xE1 abierta solo para lectura";
+}
+
+std::string sinEdicion(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " no est\xE1 en edici\xF3n";
+}
+
+std::string sinRegistroActual(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " no tiene registro actual";
+}
+
+std::string cerrada(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) + " est\xE1 cerrada";
+}
+
+std::string conRazon(std::string_view que, const std::filesystem::path& ruta, const std::string& razon) {
+    std::string texto = std::string(que) + " " + entreComillas(ruta);
+    if (!razon.empty()) texto += ". " + razon;
+    return texto;
+}
+
+std::string noSePuedeAbrir(const std::filesystem::path& ruta, const std::string& razon) {
+    return conRazon("No se puede abrir la tabla", ruta, razon);
+}
+
+std::string noSePuedeCrear(const std::filesystem::path& ruta, const std::string& razon) {
+    return conRazon("No se puede crear la tabla", ruta, razon);
+}
+
+std::string errorDeLectura(const std::filesystem::path& ruta, const std::string& razon) {
+    return conRazon("Error al leer la tabla", ruta, razon);
+}
+
+std::string errorDeEscritura(const std::filesystem::path& ruta, const std::string& razon) {
+    return conRazon("Error al escribir la tabla", ruta, razon);
+}
+
+}  // namespace ttz::tablas::mensajes

@@ -1,0 +1,23 @@
+#pragma once
+// The texts of the table store's errors. Each names the table file it is about.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace ttz::tablas::mensajes {
+
+std::string abiertaEnOtroPrograma(const std::filesystem::path& ruta);
+std::string inexistente(const std::filesystem::path& ruta);
+std::string danada(const std::filesystem::path& ruta);
+std::string soloLectura(const std::filesystem::path& ruta);
+std::string sinEdicion(const std::filesystem::path& ruta);
+std::string sinRegistroActual(const std::filesystem::path& ruta);
+std::string cerrada(const std::filesystem::path& ruta);
+// "<what> "<file>"", followed by ". <reason>" when a reason is given.
+std::string conRazon(std::string_view que, const std::filesystem::path& ruta, const std::string& razon);
+std::string noSePuedeAbrir(const std::filesystem::path& ruta, const std::string& razon);
+std::string noSePuedeCrear(const std::filesystem::path& ruta, const std::string& razon);
+std::string errorDeLectura(const std::filesystem::path& ruta, const std::string& razon);
+std::string errorDeEscritura(const std::filesystem::path& ruta, const std::string& razon);
+
+}  // namespace ttz::tablas::mensajes

@@ -1,0 +1,151 @@
+#include "tables/tabla_dbase.h"
+
+#include "app/errores.h"
+#include "tables/mensajes_tabla.h"
+#include "zeda/linea_zeda.h"
+
+namespace ttz::tablas {
+
+TablaDBase::TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool escritura, char separadorDecimal,
+                       std::optional<Publicacion> publicacion)
+    : archivo_(std::move(archivo)),
+      campos_(cabecera.campos),
+      registros_(archivo_, cabecera),
+      escritura_(escritura),
+      separador_(separadorDecimal),
+      publicacion_(std::move(publicacion)),
+      vacio_(cabecera.longitudRegistro, ' ') {
+    for (const auto& c : campos_) nombresEnMayusculas_.push_back(zeda::mayusculas(c.nombre()));
+    saltarBorrados();
+}
+
+TablaDBase::~TablaDBase() {
+    if (!abierta_) return;
+    if (!publicacion_) {
+        try {
+            registros_.volcar();
+        } catch (const Error&) {
+            // Nobody is left to tell; what reached the file stays.
+        }
+    }
+    archivo_.cerrar();
+}
+
+int TablaDBase::campo(std::string_view nombre) const {
+    const std::string buscado = zeda::mayusculas(nombre);
+    for (std::size_t i = 0; i < nombresEnMayusculas_.size(); ++i)
+        if (nombresEnMayusculas_[i] == buscado) return static_cast<int>(i);
+    throw ErrorCampo(std::string(nombre));
+}
+
+void TablaDBase::exigirAbierta() const {
+    if (!abierta_) throw Error(mensajes::cerrada(archivo_.mostrada()));
+}
+
+void TablaDBase::exigirEscritura() const {
+    exigirAbierta();
+    if (!escritura_) throw Error(mensajes::soloLectura(archivo_.mostrada()));
+}
+
+const CampoDBF& TablaDBase::definicion(int campo) const {
+    exigirAbierta();
+    if (campo < 0 || static_cast<std::size_t>(campo) >= campos_.size()) throw ErrorCampo(std::to_string(campo));
+    return campos_[static_cast<std::size_t>(campo)];
+}
+
+void TablaDBase::saltarBorrados() {
+    while (actual_ < registros_.cuenta() && registros_.leer(actual_).front() == marcaBorrado) ++actual_;
+}
+
+void TablaDBase::primero() {
+    grabar();
+    actual_ = 0;
+    saltarBorrados();
+}
+
+void TablaDBase::siguiente() {
+    grabar();
+    if (actual_ < registros_.cuenta()) ++actual_;
+    saltarBorrados();
+}
+
+bool TablaDBase::finDeTabla() const { return cambio_ != Cambio::Alta && actual_ >= registros_.cuenta(); }
+
+void TablaDBase::anadir() {
+    exigirEscritura();
+    grabar();
+    enCambio_ = vacio_;
+    cambio_ = Cambio::Alta;
+    actual_ = registros_.cuenta();
+}
+
+void TablaDBase::editar() {
+    exigirEscritura();
+    if (cambio_ != Cambio::Ninguno) return;
+    if (actual_ >= registros_.cuenta()) throw Error(mensajes::sinRegistroActual(archivo_.mostrada()));
+    enCambio_ = registros_.leer(actual_);
+    cambio_ = Cambio::Edicion;
+}
+
+std::string& TablaDBase::registroEnCambio() {
+    if (cambio_ == Cambio::Ninguno) throw Error(mensajes::sinEdicion(archivo_.mostrada()));
+    return enCambio_;
+}
+
+void TablaDBase::ponerTexto(int campo, std::string_view valor) {
+    definicion(campo).ponerTexto(registroEnCambio(), valor, separador_);
+}
+
+void TablaDBase::ponerFlotante(int campo, double valor) {
+    definicion(campo).ponerFlotante(registroEnCambio(), valor, separador_);
+}
+
+void TablaDBase::grabar() {
+    exigirAbierta();
+    if (cambio_ == Cambio::Alta) {
+        registros_.anadir(enCambio_);
+        actual_ = registros_.cuenta() - 1;
+    } else if (cambio_ == Cambio::Edicion) {
+        registros_.reescribir(actual_, enCambio_);
+    }
+    cambio_ = Cambio::Ninguno;
+}
+
+std::string_view TablaDBase::registroActual() const {
+    if (cambio_ != Cambio::Ninguno) return enCambio_;
+    if (actual_ < registros_.cuenta()) return registros_.leer(actual_);
+    return vacio_;
+}
+
+std::string TablaDBase::comoTexto(int campo) const {
+    return definicion(campo).comoTexto(registroActual(), separador_);
+}
+
+std::int32_t TablaDBase::comoEntero(int campo) const { return definicion(campo).comoEntero(registroActual()); }
+
+double TablaDBase::comoFlotante(int campo) const {
+    return definicion(campo).comoFlotante(registroActual(), separador_);
+}
+
+// A record still being changed is dropped, as closing a dataset cancels it.
+void TablaDBase::cerrar() {
+    if (!abierta_) return;
+    cambio_ = Cambio::Ninguno;
+    abierta_ = false;
+    try {
+        cerrarArchivo();
+    } catch (...) {
+        archivo_.cerrar();
+        if (publicacion_) publicacion_->descartar();
+        throw;
+    }
+}
+
+void TablaDBase::cerrarArchivo() {
+    registros_.volcar();
+    if (publicacion_) archivo_.sincronizar();
+    archivo_.cerrar();
+    if (publicacion_) publicacion_->publicar();
+}
+
+}  // namespace ttz::tablas

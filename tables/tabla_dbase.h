@@ -1,0 +1,72 @@
+#pragma once
+// An open dBase table: a cursor over its records in stored order, one record at a time
+// being changed, deleted records hidden.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tables/archivo_tabla.h"
+#include "tables/cabecera_dbf.h"
+#include "tables/publicacion.h"
+#include "tables/registros_dbf.h"
+#include "tables/tabla.h"
+
+namespace ttz::tablas {
+
+class TablaDBase final : public Tabla {
+public:
+    // publicacion: for a recreated table, what cerrar() publishes.
+    TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool escritura, char separadorDecimal,
+               std::optional<Publicacion> publicacion);
+    TablaDBase(const TablaDBase&) = delete;
+    TablaDBase& operator=(const TablaDBase&) = delete;
+    // Without cerrar(): a recreated table is discarded; in any other, what was posted stays.
+    ~TablaDBase() override;
+
+    int campo(std::string_view nombre) const override;
+    void primero() override;
+    void siguiente() override;
+    bool finDeTabla() const override;
+    void anadir() override;
+    void editar() override;
+    void ponerTexto(int campo, std::string_view valor) override;
+    void ponerFlotante(int campo, double valor) override;
+    void grabar() override;
+    std::string comoTexto(int campo) const override;
+    std::int32_t comoEntero(int campo) const override;
+    double comoFlotante(int campo) const override;
+    void cerrar() override;
+
+    using Tabla::comoEntero;
+    using Tabla::comoFlotante;
+    using Tabla::comoTexto;
+    using Tabla::ponerFlotante;
+    using Tabla::ponerTexto;
+
+private:
+    enum class Cambio { Ninguno, Alta, Edicion };
+
+    void exigirAbierta() const;
+    void exigirEscritura() const;
+    const CampoDBF& definicion(int campo) const;
+    std::string& registroEnCambio();
+    std::string_view registroActual() const;
+    void saltarBorrados();
+    void cerrarArchivo();
+
+    ArchivoTabla archivo_;
+    std::vector<CampoDBF> campos_;
+    std::vector<std::string> nombresEnMayusculas_;
+    mutable RegistrosDBF registros_;
+    bool escritura_;
+    char separador_;
+    std::optional<Publicacion> publicacion_;
+    std::string vacio_;
+    std::uint32_t actual_ = 0;
+    Cambio cambio_ = Cambio::Ninguno;
+    std::string enCambio_;
+    bool abierta_ = true;
+};
+
+}  // namespace ttz::tablas
