@@ -1,5 +1,6 @@
 #pragma once
 // File-system helpers of the core, one implementation per platform.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,9 +25,38 @@ int codigoES(int errorSistema);
 // The system's text for a system error number.
 std::string textoErrorSistema(int errorSistema);
 
-// Replaces the file atomically with the bytes given: a temporary file in the same folder,
-// flushed, then renamed over the target (an existing name in another letter case is reused).
-// Failures: "Cannot create file "%s". %s" and "Stream write error".
+// A file written piece by piece that replaces its target atomically: a temporary file in the
+// same folder, flushed and renamed over the target by publicar() (an existing name in another
+// letter case is reused). Destroyed unpublished, the temporary file is removed and the target
+// stays as it was. Failures: "Cannot create file "%s". %s" and "Stream write error".
+class ArchivoNuevo {
+public:
+    explicit ArchivoNuevo(const fs::path& ruta);
+    ~ArchivoNuevo();
+    ArchivoNuevo(const ArchivoNuevo&) = delete;
+    ArchivoNuevo& operator=(const ArchivoNuevo&) = delete;
+
+    void escribir(std::string_view bytes);
+    void publicar();
+
+private:
+    void vaciarBufer();
+    void volcar(std::string_view bloque);
+    // Per platform: the temporary file's creation, writing, closing and renaming.
+    void crearTemporal();
+    bool escribirBloque(std::string_view bloque);
+    bool cerrarTemporal();
+    void renombrarSobreDestino();
+    void descartar();
+
+    fs::path ruta_;
+    fs::path destino_;
+    fs::path temporal_;
+    std::intptr_t manejador_ = -1;
+    std::string bufer_;
+};
+
+// Replaces the file atomically with the bytes given, as ArchivoNuevo does.
 void reemplazarArchivo(const fs::path& ruta, std::string_view contenido);
 
 // The folder separator of the platform: "\" on Windows, "/" elsewhere.

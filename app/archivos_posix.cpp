@@ -46,29 +46,6 @@ std::string errorDeCreacion(const fs::path& ruta, int error) {
     return "Cannot create file \"" + ruta.string() + "\". " + textoErrorSistema(error);
 }
 
-// A new temporary file beside the target, created with the usual permissions of new files.
-int crearTemporal(const fs::path& destino, fs::path& temporal) {
-    std::random_device azar;
-    for (int intento = 0; intento < 100; ++intento) {
-        std::string nombre(1, '.');
-        nombre.append(destino.filename().string()).append(".").append(std::to_string(azar())).append(".tmp");
-        temporal = carpetaDe(destino) / nombre;
-        const int descriptor = ::open(temporal.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0 || errno != EEXIST) return descriptor;
-    }
-    return -1;
-}
-
-bool escribirTodo(int descriptor, std::string_view contenido) {
-    while (!contenido.empty()) {
-        const ssize_t escritos = ::write(descriptor, contenido.data(), contenido.size());
-        if (escritos < 0 && errno == EINTR) continue;
-        if (escritos <= 0) return false;
-        contenido.remove_prefix(static_cast<std::size_t>(escritos));
-    }
-    return true;
-}
-
 void sincronizarCarpeta(const fs::path& carpeta) {
     const int descriptor = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) return;
@@ -76,16 +53,10 @@ void sincronizarCarpeta(const fs::path& carpeta) {
     ::close(descriptor);
 }
 
-// Writes and flushes the temporary file; on failure it is removed and the error raised.
-void llenarTemporal(int descriptor, const fs::path& temporal, const fs::path& destino,
-                    std::string_view contenido) {
-    struct stat anterior {};
-    if (existe(destino, anterior)) ::fchmod(descriptor, anterior.st_mode & 07777);
-    const bool escrito = escribirTodo(descriptor, contenido) && ::fsync(descriptor) == 0;
-    const bool cerrado = ::close(descriptor) == 0;
-    if (escrito && cerrado) return;
-    ::unlink(temporal.c_str());
-    throw Error("Stream write error");
+std::string nombreTemporal(const fs::path& destino, unsigned numero) {
+    std::string nombre(1, '.');
+    nombre.append(destino.filename().string()).append(".").append(std::to_string(numero)).append(".tmp");
+    return nombre;
 }
 
 }  // namespace
@@ -107,18 +78,57 @@ bool existeCarpeta(const fs::path& ruta) {
     return existe(ruta, datos) && S_ISDIR(datos.st_mode);
 }
 
-void reemplazarArchivo(const fs::path& ruta, std::string_view contenido) {
-    const fs::path destino = resolverMayusculas(ruta);
-    fs::path temporal;
-    const int descriptor = crearTemporal(destino, temporal);
-    if (descriptor < 0) throw Error(errorDeCreacion(ruta, errno));
-    llenarTemporal(descriptor, temporal, destino, contenido);
-    if (::rename(temporal.c_str(), destino.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporal.c_str());
-        throw Error(errorDeCreacion(ruta, error));
+// Created with the permissions of a new file, or those of the file it replaces.
+void ArchivoNuevo::crearTemporal() {
+    std::random_device azar;
+    int descriptor = -1;
+    int error = EEXIST;
+    for (int intento = 0; intento < 100 && descriptor < 0 && error == EEXIST; ++intento) {
+        temporal_ = carpetaDe(destino_) / nombreTemporal(destino_, azar());
+        descriptor = ::open(temporal_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        error = errno;
     }
-    sincronizarCarpeta(carpetaDe(destino));
+    if (descriptor < 0) {
+        temporal_.clear();
+        throw Error(errorDeCreacion(ruta_, error));
+    }
+    manejador_ = descriptor;
+    struct stat anterior {};
+    if (existe(destino_, anterior)) ::fchmod(descriptor, anterior.st_mode & 07777);
+}
+
+bool ArchivoNuevo::escribirBloque(std::string_view bloque) {
+    while (!bloque.empty()) {
+        const ssize_t escritos = ::write(static_cast<int>(manejador_), bloque.data(), bloque.size());
+        if (escritos < 0 && errno == EINTR) continue;
+        if (escritos <= 0) return false;
+        bloque.remove_prefix(static_cast<std::size_t>(escritos));
+    }
+    return true;
+}
+
+bool ArchivoNuevo::cerrarTemporal() {
+    const bool sincronizado = ::fsync(static_cast<int>(manejador_)) == 0;
+    const bool cerrado = ::close(static_cast<int>(manejador_)) == 0;
+    manejador_ = -1;
+    return sincronizado && cerrado;
+}
+
+void ArchivoNuevo::renombrarSobreDestino() {
+    if (::rename(temporal_.c_str(), destino_.c_str()) != 0) {
+        const int error = errno;
+        descartar();
+        throw Error(errorDeCreacion(ruta_, error));
+    }
+    temporal_.clear();
+    sincronizarCarpeta(carpetaDe(destino_));
+}
+
+void ArchivoNuevo::descartar() {
+    if (manejador_ >= 0) ::close(static_cast<int>(manejador_));
+    manejador_ = -1;
+    ::unlink(temporal_.c_str());
+    temporal_.clear();
 }
 
 char separadorCarpetas() { return '/'; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/archivos.h"
+#include "app/error_windows.h"
 #include "app/errores.h"
 
 namespace ttz {
@@ -10,7 +11,13 @@ namespace {
 
 DWORD atributos(const fs::path& ruta) { return GetFileAttributesA(ruta.string().c_str()); }
 
-std::string textoDeWindows(DWORD error) {
+std::string errorDeCreacion(const fs::path& ruta, DWORD error) {
+    return "Cannot create file \"" + ruta.string() + "\". " + textoErrorWindows(error);
+}
+
+}  // namespace
+
+std::string textoErrorWindows(unsigned long error) {
     char texto[512] = {};
     const DWORD largo = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
                                        0, texto, sizeof texto, nullptr);
@@ -18,12 +25,6 @@ std::string textoDeWindows(DWORD error) {
     while (!mensaje.empty() && (mensaje.back() == '\r' || mensaje.back() == '\n')) mensaje.pop_back();
     return mensaje;
 }
-
-std::string errorDeCreacion(const fs::path& ruta, DWORD error) {
-    return "Cannot create file \"" + ruta.string() + "\". " + textoDeWindows(error);
-}
-
-}  // namespace
 
 // Windows finds names whatever their letter case by itself.
 fs::path resolverMayusculas(const fs::path& ruta) { return ruta; }
@@ -38,24 +39,45 @@ bool existeCarpeta(const fs::path& ruta) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void reemplazarArchivo(const fs::path& ruta, std::string_view contenido) {
-    const std::string temporal = ruta.string() + ".tmp";
-    HANDLE archivo = CreateFileA(temporal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (archivo == INVALID_HANDLE_VALUE) throw Error(errorDeCreacion(ruta, GetLastError()));
+void ArchivoNuevo::crearTemporal() {
+    temporal_ = destino_.string() + ".tmp";
+    const HANDLE archivo = CreateFileA(temporal_.string().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (archivo == INVALID_HANDLE_VALUE) {
+        temporal_.clear();
+        throw Error(errorDeCreacion(ruta_, GetLastError()));
+    }
+    manejador_ = reinterpret_cast<std::intptr_t>(archivo);
+}
+
+bool ArchivoNuevo::escribirBloque(std::string_view bloque) {
     DWORD escritos = 0;
-    const bool escrito = WriteFile(archivo, contenido.data(), static_cast<DWORD>(contenido.size()), &escritos,
-                                   nullptr) && escritos == contenido.size() && FlushFileBuffers(archivo);
-    CloseHandle(archivo);
-    if (!escrito) {
-        DeleteFileA(temporal.c_str());
-        throw Error("Stream write error");
-    }
-    if (!MoveFileExA(temporal.c_str(), ruta.string().c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return WriteFile(reinterpret_cast<HANDLE>(manejador_), bloque.data(), static_cast<DWORD>(bloque.size()),
+                     &escritos, nullptr) && escritos == bloque.size();
+}
+
+bool ArchivoNuevo::cerrarTemporal() {
+    const HANDLE archivo = reinterpret_cast<HANDLE>(manejador_);
+    manejador_ = -1;
+    const bool volcado = FlushFileBuffers(archivo);
+    return CloseHandle(archivo) && volcado;
+}
+
+void ArchivoNuevo::renombrarSobreDestino() {
+    if (!MoveFileExA(temporal_.string().c_str(), destino_.string().c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
-        DeleteFileA(temporal.c_str());
-        throw Error(errorDeCreacion(ruta, error));
+        descartar();
+        throw Error(errorDeCreacion(ruta_, error));
     }
+    temporal_.clear();
+}
+
+void ArchivoNuevo::descartar() {
+    if (manejador_ != -1) CloseHandle(reinterpret_cast<HANDLE>(manejador_));
+    manejador_ = -1;
+    DeleteFileA(temporal_.string().c_str());
+    temporal_.clear();
 }
 
 char separadorCarpetas() { return '\\'; }

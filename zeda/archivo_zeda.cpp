@@ -135,12 +135,12 @@ std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
 }
 
 void escribirArchivo(const fs::path& ruta, const std::vector<std::string>& lineas) {
-    std::string contenido;
-    std::size_t tamano = 0;
-    for (const auto& linea : lineas) tamano += linea.size() + 2;
-    contenido.reserve(tamano);
-    for (const auto& linea : lineas) contenido.append(linea).append("\r\n");
-    reemplazarArchivo(ruta, contenido);
+    ArchivoNuevo archivo(ruta);
+    for (const auto& linea : lineas) {
+        archivo.escribir(linea);
+        archivo.escribir("\r\n");
+    }
+    archivo.publicar();
 }
 
 }  // namespace ttz::zeda
