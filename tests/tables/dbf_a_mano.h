@@ -17,10 +17,11 @@ inline void ponerEntero(std::string& bytes, std::size_t en, std::uint32_t valor,
     for (int i = 0; i < cuantos; ++i) bytes[en + i] = static_cast<char>(valor >> (8 * i) & 0xFF);
 }
 
+// A text field keeps the high byte of its width in the decimals.
 // registros: each record whole, its flag byte (' ' or '*') first.
 inline std::string dbfAMano(const std::vector<CampoAMano>& campos, const std::vector<std::string>& registros) {
     int longitud = 1;
-    for (const auto& c : campos) longitud += c.ancho;
+    for (const auto& c : campos) longitud += c.tipo == 'C' ? c.ancho + 256 * c.decimales : c.ancho;
     std::string bytes(32, '\0');
     bytes[0] = '\x03';
     bytes[1] = 124;

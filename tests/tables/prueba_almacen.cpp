@@ -1,0 +1,289 @@
+// The store's files: their bytes, their names, staged recreation and records order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "app/errores.h"
+#include "comun/carpeta_temporal.h"
+#include "tables/almacen_dbase.h"
+#include "tables/dbf_a_mano.h"
+
+namespace ttz::tablas {
+namespace {
+
+namespace fs = std::filesystem;
+using pruebas::CampoAMano;
+using pruebas::CarpetaTemporal;
+using pruebas::dbfAMano;
+using pruebas::leerBytes;
+
+std::set<std::string> nombresEn(const fs::path& carpeta) {
+    std::set<std::string> nombres;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename().string());
+    return nombres;
+}
+
+std::string mensajeDe(const std::function<void()>& accion) {
+    try {
+        accion();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "(sin error)";
+}
+
+class PruebaAlmacen : public ::testing::Test {
+protected:
+    std::unique_ptr<Tabla> recrearCodigos() {
+        return almacen.recrear("CODIGOS", {DefinicionCampo::texto("COD", 4), DefinicionCampo::entero("NUM")});
+    }
+
+    void escribirCodigos(const std::vector<std::string>& codigos) {
+        auto tabla = recrearCodigos();
+        for (const auto& codigo : codigos) {
+            tabla->anadir();
+            tabla->ponerTexto("COD", codigo);
+            tabla->grabar();
+        }
+        tabla->cerrar();
+    }
+
+    std::vector<std::string> leerCodigos(const std::string& nombre = "CODIGOS") {
+        auto tabla = almacen.abrir(nombre, ModoApertura::SoloLecturaCompartida);
+        std::vector<std::string> codigos;
+        for (tabla->primero(); !tabla->finDeTabla(); tabla->siguiente()) codigos.push_back(tabla->comoTexto("COD"));
+        tabla->cerrar();
+        return codigos;
+    }
+
+    CarpetaTemporal carpeta;
+    AlmacenDBase almacen{carpeta.ruta(), ','};
+};
+
+TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
+    auto tabla = almacen.recrear("ASIGT", {DefinicionCampo::texto("CASIG", 4), DefinicionCampo::entero("DNI"),
+                                           DefinicionCampo::flotante("HORAS")});
+    tabla->anadir();
+    tabla->ponerTexto("CASIG", "MAT");
+    tabla->ponerFlotante("HORAS", 2.5);
+    tabla->grabar();
+    tabla->anadir();
+    tabla->ponerFlotante("DNI", -12);
+    tabla->grabar();
+    tabla->cerrar();
+
+    std::string esperado = dbfAMano({{"CASIG", 'C', 4}, {"DNI", 'N', 11}, {"HORAS", 'N', 20, 4}},
+                                    {" MAT " + std::string(11, ' ') + std::string(14, ' ') + "2.5000",
+                                     " " + std::string(4, ' ') + std::string(8, ' ') + "-12" + std::string(20, ' ')});
+    esperado[29] = '\x57';
+    std::string escrito = leerBytes(carpeta / "ASIGT.DBF");
+    ASSERT_EQ(escrito.size(), esperado.size());
+    escrito.replace(1, 3, esperado.substr(1, 3));  // the date of the last change
+    EXPECT_EQ(escrito, esperado);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"ASIGT.DBF"});
+}
+
+TEST_F(PruebaAlmacen, LosRegistrosSiguenEnElOrdenDeAltaTrasEditarlos) {
+    escribirCodigos({"A", "B", "C"});
+    {
+        auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
+        tabla->primero();
+        tabla->siguiente();
+        tabla->editar();
+        tabla->ponerTexto("COD", "BB");
+        tabla->grabar();
+        tabla->anadir();
+        tabla->ponerTexto("COD", "D");
+        tabla->grabar();
+        tabla->cerrar();
+    }
+    EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A", "BB", "C", "D"}));
+}
+
+TEST_F(PruebaAlmacen, MoverseOAnadirGrabaElRegistroEnCambio) {
+    auto tabla = recrearCodigos();
+    tabla->anadir();
+    tabla->ponerTexto("COD", "A");
+    tabla->anadir();  // posts "A"
+    tabla->ponerTexto("COD", "B");
+    tabla->primero();  // posts "B"
+    tabla->editar();
+    tabla->ponerTexto("COD", "A2");
+    tabla->siguiente();  // posts "A2"
+    EXPECT_EQ(tabla->comoTexto("COD"), "B");
+    tabla->cerrar();
+    EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A2", "B"}));
+}
+
+TEST_F(PruebaAlmacen, CerrarDescartaElRegistroEnCambio) {
+    auto tabla = recrearCodigos();
+    tabla->anadir();
+    tabla->ponerTexto("COD", "A");
+    tabla->grabar();
+    tabla->anadir();
+    tabla->ponerTexto("COD", "B");
+    tabla->cerrar();
+    EXPECT_EQ(leerCodigos(), std::vector<std::string>{"A"});
+}
+
+TEST_F(PruebaAlmacen, LeerDuranteUnCambioDaLosValoresNuevos) {
+    escribirCodigos({"A"});
+    auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
+    tabla->primero();
+    tabla->editar();
+    tabla->ponerTexto("COD", "Z");
+    EXPECT_EQ(tabla->comoTexto("COD"), "Z");
+    EXPECT_FALSE(tabla->finDeTabla());
+}
+
+// Enough records to pass through the append buffer and the read window several times.
+TEST_F(PruebaAlmacen, MuchosRegistrosSeEditanEnSuSitio) {
+    const int cuantos = 150000;
+    auto tabla = recrearCodigos();
+    for (int i = 0; i < cuantos; ++i) {
+        tabla->anadir();
+        tabla->ponerTexto("NUM", std::to_string(i));
+        tabla->grabar();
+    }
+    int i = 0;
+    for (tabla->primero(); !tabla->finDeTabla(); tabla->siguiente(), ++i) {
+        ASSERT_EQ(tabla->comoEntero("NUM"), i);
+        if (i % 3 == 0) {
+            tabla->editar();
+            tabla->ponerFlotante("NUM", -i);
+            tabla->grabar();
+        }
+    }
+    EXPECT_EQ(i, cuantos);
+    tabla->cerrar();
+    auto leida = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
+    i = 0;
+    for (leida->primero(); !leida->finDeTabla(); leida->siguiente(), ++i)
+        ASSERT_EQ(leida->comoEntero("NUM"), i % 3 == 0 ? -i : i);
+    EXPECT_EQ(i, cuantos);
+}
+
+TEST_F(PruebaAlmacen, UnaTablaVaciaEstaAlFinal) {
+    recrearCodigos()->cerrar();
+    auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
+    tabla->primero();
+    EXPECT_TRUE(tabla->finDeTabla());
+    EXPECT_EQ(tabla->comoTexto("COD"), "");
+}
+
+TEST_F(PruebaAlmacen, UnaTablaAbandonadaDejaLaAnteriorIntacta) {
+    escribirCodigos({"A", "B"});
+    const std::string antes = leerBytes(carpeta / "CODIGOS.DBF");
+    {
+        auto tabla = recrearCodigos();
+        tabla->anadir();
+        tabla->ponerTexto("COD", "X");
+        tabla->grabar();
+    }
+    EXPECT_EQ(leerBytes(carpeta / "CODIGOS.DBF"), antes);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+}
+
+TEST_F(PruebaAlmacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
+    {
+        auto tabla = recrearCodigos();
+        for (int i = 0; i < 100000; ++i) {
+            tabla->anadir();
+            tabla->grabar();
+        }
+    }
+    EXPECT_TRUE(nombresEn(carpeta.ruta()).empty());
+}
+
+TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
+    escribirCodigos({"A"});
+    carpeta.escribir("CODIGOS.MDX", "indice");
+    escribirCodigos({"B", "C"});
+    EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"B", "C"}));
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+}
+
+TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaGuardadaEnMinusculas) {
+    carpeta.escribir("codigos.dbf", dbfAMano({{"COD", 'C', 4}}, {" OLD"}));
+    carpeta.escribir("codigos.mdx", "indice");
+    escribirCodigos({"NEW"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"codigos.dbf"});
+    EXPECT_EQ(leerCodigos("Codigos"), std::vector<std::string>{"NEW"});
+}
+
+TEST_F(PruebaAlmacen, LasTablasSeEncuentranSinImportarMayusculas) {
+    carpeta.escribir("soluc.dbf", dbfAMano({{"cod", 'C', 4}}, {" X1  "}));
+    EXPECT_EQ(leerCodigos("SOLUC"), std::vector<std::string>{"X1"});
+    EXPECT_EQ(leerCodigos("SOLUC.DBF"), std::vector<std::string>{"X1"});
+    EXPECT_EQ(almacen.rutaTabla("SOLUC"), carpeta / "soluc.dbf");
+    EXPECT_EQ(almacen.rutaTabla("nueva"), carpeta / "NUEVA.DBF");
+}
+
+TEST_F(PruebaAlmacen, RecrearCreaLaCarpetaDeDatosQueFalta) {
+    AlmacenDBase enOtra(carpeta / "TTEMP" / "datos", ',');
+    enOtra.recrear("PROFT", {DefinicionCampo::texto("ABREV", 4)})->cerrar();
+    EXPECT_TRUE(fs::is_regular_file(carpeta / "TTEMP" / "datos" / "PROFT.DBF"));
+}
+
+TEST_F(PruebaAlmacen, UnaTablaQueFaltaSeNombra) {
+    EXPECT_EQ(mensajeDe([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); }),
+              "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
+    EXPECT_EQ(mensajeDe([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); }),
+              "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
+}
+
+TEST_F(PruebaAlmacen, UnaTablaDeSoloLecturaNoSeCambia) {
+    escribirCodigos({"A"});
+    auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
+    const std::string mensaje = "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 abierta solo para lectura";
+    EXPECT_EQ(mensajeDe([&] { tabla->anadir(); }), mensaje);
+    EXPECT_EQ(mensajeDe([&] { tabla->editar(); }), mensaje);
+}
+
+TEST_F(PruebaAlmacen, PonerFueraDeUnCambioFalla) {
+    auto tabla = recrearCodigos();
+    EXPECT_EQ(mensajeDe([&] { tabla->ponerTexto("COD", "A"); }),
+              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no est\xE1 en edici\xF3n");
+    EXPECT_EQ(mensajeDe([&] { tabla->editar(); }),
+              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no tiene registro actual");
+}
+
+TEST_F(PruebaAlmacen, UnaTablaCerradaNoSeUsa) {
+    auto tabla = recrearCodigos();
+    tabla->cerrar();
+    tabla->cerrar();
+    EXPECT_EQ(mensajeDe([&] { tabla->primero(); }),
+              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 cerrada");
+}
+
+TEST_F(PruebaAlmacen, LoGrabadoEnUnaTablaAbandonadaQueda) {
+    escribirCodigos({"A"});
+    {
+        auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
+        tabla->anadir();
+        tabla->ponerTexto("COD", "B");
+        tabla->grabar();
+    }
+    EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(PruebaAlmacen, CamposInvalidosNoCreanNada) {
+    escribirCodigos({"A"});
+    const std::string antes = leerBytes(carpeta / "CODIGOS.DBF");
+    for (const auto& campos : std::vector<std::vector<DefinicionCampo>>{
+             {DefinicionCampo::texto("NOMBRE_LARGO", 4)},
+             {DefinicionCampo::texto("", 4)},
+             {DefinicionCampo::texto("A", 0)},
+             {DefinicionCampo::texto("A", 255)},
+             {DefinicionCampo::texto("A", 1), DefinicionCampo::entero("a")},
+             {}}) {
+        EXPECT_THROW(almacen.recrear("CODIGOS", campos), Error);
+    }
+    EXPECT_EQ(leerBytes(carpeta / "CODIGOS.DBF"), antes);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+}
+
+}  // namespace
+}  // namespace ttz::tablas
