@@ -11,6 +11,7 @@
 #include <string>
 
 #include "comun/carpeta_temporal.h"
+#include "comun/entorno.h"
 
 namespace ttz {
 namespace {
@@ -112,26 +113,6 @@ TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
 
 TEST(SeparadorCarpetas, BarraEnPOSIX) { EXPECT_EQ(separadorCarpetas(), '/'); }
 
-// Sets or removes environment variables for one test and puts them back afterwards.
-class Entorno {
-public:
-    void poner(const char* nombre, const char* valor) {
-        guardar(nombre);
-        if (valor != nullptr) setenv(nombre, valor, 1); else unsetenv(nombre);
-    }
-    ~Entorno() {
-        for (const auto& [nombre, valor] : guardados_)
-            if (valor) setenv(nombre.c_str(), valor->c_str(), 1); else unsetenv(nombre.c_str());
-    }
-
-private:
-    void guardar(const char* nombre) {
-        const char* valor = std::getenv(nombre);
-        guardados_.emplace_back(nombre, valor ? std::optional<std::string>(valor) : std::nullopt);
-    }
-    std::vector<std::pair<std::string, std::optional<std::string>>> guardados_;
-};
-
 struct CasoDatos {
     const char* ttemp;
     const char* wineprefix;
@@ -141,7 +122,7 @@ struct CasoDatos {
 class CarpetaDatos : public testing::TestWithParam<CasoDatos> {};
 
 TEST_P(CarpetaDatos, SegunElEntorno) {
-    Entorno entorno;
+    pruebas::Entorno entorno;
     entorno.poner("HOME", "/home/ana");
     entorno.poner("TTEMP", GetParam().ttemp);
     entorno.poner("WINEPREFIX", GetParam().wineprefix);

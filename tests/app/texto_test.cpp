@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/errores.h"
+#include "comun/carpeta_temporal.h"
+#include "comun/entorno.h"
 
 namespace ttz {
 namespace {
@@ -98,16 +100,6 @@ INSTANTIATE_TEST_SUITE_P(Textos, FlotanteInvalido, testing::Values(
     "", ".", "+", "-", "2.5x", "2,5", " 2.5", "2.5 ", "1e", "1e+", "e5", "1.2.3", "inf", "nan",
     "0x1A", "$1A", "1e999", "--1", "+-1"));
 
-TEST(Flotante, NoDependeDelLocaleGlobal) {
-    const char* anterior = setlocale(LC_NUMERIC, nullptr);
-    const std::string guardado = anterior != nullptr ? anterior : "C";
-    if (setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && setlocale(LC_NUMERIC, "es_ES.UTF-8") == nullptr)
-        GTEST_SKIP() << "no locale with a decimal comma installed";
-    EXPECT_DOUBLE_EQ(aFlotante("2.5"), 2.5);
-    EXPECT_EQ(flotanteATexto(2.5, '.'), "2.5");
-    setlocale(LC_NUMERIC, guardado.c_str());
-}
-
 struct CasoTexto {
     double valor;
     char separador;
@@ -138,16 +130,44 @@ INSTANTIATE_TEST_SUITE_P(Valores, FlotanteATexto, testing::Values(
     CasoTexto{0.5, ',', "0,5"},
     CasoTexto{37.25, ',', "37,25"}));
 
-TEST(SeparadorDecimal, SaleDelEntornoDelUsuario) {
-    const char* anterior = std::getenv("LC_ALL");
-    const std::string guardado = anterior != nullptr ? anterior : "";
-    setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(separadorDecimalDelSistema(), '.');
-    if (newlocale(LC_NUMERIC_MASK, "de_DE.UTF-8", static_cast<locale_t>(0)) != static_cast<locale_t>(0)) {
-        setenv("LC_ALL", "de_DE.UTF-8", 1);
-        EXPECT_EQ(separadorDecimalDelSistema(), ',');
+// A Spanish locale, with its decimal comma, built once into a private folder that LOCPATH
+// points to, so that the tests need no locale installed on the machine.
+class ConLocaleEspanol : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        carpeta_ = new pruebas::CarpetaTemporal;
+        const std::string orden = "localedef -i es_ES -f UTF-8 '" + (*carpeta_ / "es_ES.UTF-8").string() +
+                                  "' >/dev/null 2>&1";
+        disponible_ = std::system(orden.c_str()) == 0;
     }
-    if (anterior != nullptr) setenv("LC_ALL", guardado.c_str(), 1); else unsetenv("LC_ALL");
+    static void TearDownTestSuite() { delete carpeta_; }
+
+    void SetUp() override {
+        if (!disponible_) GTEST_SKIP() << "localedef cannot build es_ES";
+        entorno_.poner("LOCPATH", carpeta_->ruta().c_str());
+        entorno_.poner("LC_ALL", "es_ES.UTF-8");
+    }
+
+    pruebas::Entorno entorno_;
+
+private:
+    static inline pruebas::CarpetaTemporal* carpeta_ = nullptr;
+    static inline bool disponible_ = false;
+};
+
+TEST_F(ConLocaleEspanol, ElSeparadorSaleDelEntornoDelUsuario) {
+    EXPECT_EQ(separadorDecimalDelSistema(), ',');
+    entorno_.poner("LC_ALL", "C");
+    EXPECT_EQ(separadorDecimalDelSistema(), '.');
+}
+
+TEST_F(ConLocaleEspanol, LasConversionesNoDependenDelLocaleGlobal) {
+    const std::string anterior = setlocale(LC_ALL, nullptr);
+    ASSERT_NE(setlocale(LC_ALL, ""), nullptr);
+    EXPECT_DOUBLE_EQ(aFlotante("2.5"), 2.5);
+    EXPECT_THROW(aFlotante("2,5"), Error);
+    EXPECT_EQ(flotanteATexto(2.5, '.'), "2.5");
+    setlocale(LC_ALL, anterior.c_str());
 }
 
 TEST(SeparadorDecimal, NoCambiaElLocaleGlobal) {
