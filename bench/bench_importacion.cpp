@@ -111,6 +111,7 @@ int medir(long lecciones) {
 
     std::printf("lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
                 lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes, rssPicoKb());
+    std::fflush(stdout);  // the child ends with _exit, which flushes nothing
     fs::remove_all(raiz);
     return estado.Transformado == 1 ? 0 : 1;
 }
