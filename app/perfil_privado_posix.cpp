@@ -1,28 +1,34 @@
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "app/archivos.h"
 #include "app/perfil_privado.h"
 
 namespace ttz {
+namespace {
+
+// The file's bytes, empty when there is no file.
+std::string leerSiExiste(const std::filesystem::path& ruta) {
+    if (!std::filesystem::exists(ruta)) return {};
+    std::ifstream entrada(ruta, std::ios::binary);
+    if (!entrada || !std::filesystem::is_regular_file(ruta)) throw std::runtime_error("unreadable");
+    std::string contenido(std::istreambuf_iterator<char>(entrada), {});
+    if (entrada.bad()) throw std::runtime_error("unreadable");
+    return contenido;
+}
+
+}  // namespace
 
 bool escribirPerfilPrivado(const std::filesystem::path& archivo, const std::string& seccion,
                            const std::string& clave, const std::string& valor) {
-    const auto ruta = resolverMayusculas(archivo);
-    std::string contenido;
-    std::error_code error;
-    if (std::filesystem::exists(ruta, error)) {
-        std::ifstream entrada(ruta, std::ios::binary);
-        if (!entrada) return false;
-        contenido.assign(std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>());
-        if (entrada.bad()) return false;
-    }
     try {
-        reemplazarArchivo(ruta, ponerClavePerfil(contenido, seccion, clave, valor));
+        const auto ruta = resolverMayusculas(archivo);
+        reemplazarArchivo(ruta, ponerClavePerfil(leerSiExiste(ruta), seccion, clave, valor));
+        return true;
     } catch (const std::exception&) {
         return false;
     }
-    return true;
 }
 
 }  // namespace ttz

@@ -1,6 +1,7 @@
 #include "ui/ventana_principal.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -215,7 +216,7 @@ void TMForm::BImportarClick() { transferir(&importacion::ejecutarImportacion); }
 void TMForm::Button1Click() { puertos_.ayuda.contenido(); }
 
 void TMForm::transferir(Ejecucion ejecucion) {
-    carpeta_ = componerCarpeta(std::filesystem::current_path().string());
+    carpeta_ = componerCarpeta(QFile::encodeName(Directorios->carpetaActual()).toStdString());
     Entorno entorno{puertos_.estado, puertos_.dialogos, puertos_.almacen, puertos_.cotejo, puertos_.reloj};
     ejecucion(carpeta_, entorno);
     if (puertos_.estado.alojado()) close();

@@ -1,0 +1,22 @@
+#include "apoyo_ventana.h"
+
+namespace ttz::pruebas {
+
+BancoVentana::BancoVentana() : almacen(carpeta / "TTEMP", ',') {
+    std::filesystem::create_directories(carpeta / "bin");
+    std::filesystem::create_directories(carpeta / "TTEMP");
+}
+
+std::unique_ptr<ui::TMForm> BancoVentana::crear(const std::vector<std::string>& parametros) {
+    return std::make_unique<ui::TMForm>(
+        parametros, ui::PuertosVentana{estado, dialogos, ayuda, anfitrion, almacen, cotejo, reloj, archivoResultado()});
+}
+
+CarpetaActualPrestada::CarpetaActualPrestada(const std::filesystem::path& carpeta)
+    : anterior_(std::filesystem::current_path()) {
+    std::filesystem::current_path(carpeta);
+}
+
+CarpetaActualPrestada::~CarpetaActualPrestada() { std::filesystem::current_path(anterior_); }
+
+}  // namespace ttz::pruebas

@@ -1,0 +1,86 @@
+#pragma once
+// Recording ports and a bench that builds the window for tests.
+#include <QApplication>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ayuda.h"
+#include "app/cotejo.h"
+#include "app/estado.h"
+#include "comun/carpeta_temporal.h"
+#include "comun/interlocutor_prueba.h"
+#include "tables/almacen_dbase.h"
+#include "ui/anfitrion.h"
+#include "ui/dialogos.h"
+#include "ui/ventana_principal.h"
+
+namespace ttz::pruebas {
+
+// Message boxes, cursor changes and error boxes in the order they were shown.
+class DialogosPrueba : public ui::Dialogos {
+public:
+    void mostrarMensaje(const std::string& texto) override { registro.mostrarMensaje(texto); }
+    void ponerCursorOcupado() override { registro.ponerCursorOcupado(); }
+    void ponerCursorNormal() override { registro.ponerCursorNormal(); }
+    void mostrarCajaError(const std::string& texto) override {
+        errores.push_back(texto);
+        registro.sucesos.push_back("error:" + texto);
+    }
+
+    const std::vector<std::string>& sucesos() const { return registro.sucesos; }
+
+    InterlocutorPrueba registro;
+    std::vector<std::string> errores;
+};
+
+class AyudaPrueba : public Ayuda {
+public:
+    void contenido() override { pedidos.push_back("contenido"); }
+    void contexto(int numero) override { pedidos.push_back("contexto " + std::to_string(numero)); }
+    std::vector<std::string> pedidos;
+};
+
+// A host that records the handles; a window exists for every handle unless told otherwise.
+class AnfitrionPrueba : public ui::Anfitrion {
+public:
+    void incrustar(QWidget&, std::uint32_t manejador) override {
+        manejadores.push_back(manejador);
+        if (manejador != 0 && !hayVentana) throw ui::ErrorAnfitrion(manejador);
+    }
+    std::vector<std::uint32_t> manejadores;
+    bool hayVentana = true;
+};
+
+// The dialogs the application object reports escaped errors to (set up by the test main).
+DialogosPrueba& dialogosAplicacion();
+
+// Everything a window needs, with the result file and the data folder in a temporary folder.
+class BancoVentana {
+public:
+    BancoVentana();
+
+    std::unique_ptr<ui::TMForm> crear(const std::vector<std::string>& parametros);
+    std::filesystem::path archivoResultado() const { return carpeta / "bin" / "Tempalix.ini"; }
+
+    CarpetaTemporal carpeta;
+    Estado estado;
+    DialogosPrueba dialogos;
+    AyudaPrueba ayuda;
+    AnfitrionPrueba anfitrion;
+    tablas::AlmacenDBase almacen;
+    Cotejo cotejo{"es_ES"};
+    RelojFijo reloj{{9, 12, 2026, 8, 30}};
+};
+
+// Makes the process's current folder another one for one scope.
+class CarpetaActualPrestada {
+public:
+    explicit CarpetaActualPrestada(const std::filesystem::path& carpeta);
+    ~CarpetaActualPrestada();
+
+private:
+    std::filesystem::path anterior_;
+};
+
+}  // namespace ttz::pruebas
