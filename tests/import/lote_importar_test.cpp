@@ -1,0 +1,72 @@
+// transtempaloszeda-lote importar: the same run, its messages on the console and its exit status.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "escenario_importacion.h"
+
+namespace ttz::pruebas {
+namespace {
+
+struct Salida {
+    int estado;
+    std::string salida, errores;
+};
+
+class LoteImportar : public ::testing::Test {
+protected:
+    Salida importar(const std::string& carpeta) {
+        const auto salida = consola / "salida.txt";
+        const auto errores = consola / "errores.txt";
+        const std::string orden = std::string("'") + TTZ_BIN + "/transtempaloszeda-lote' importar --carpeta '" +
+                                  carpeta + "' --datos '" + e.datos.ruta().string() + "' >'" + salida.string() +
+                                  "' 2>'" + errores.string() + "'";
+        const int estado = std::system(orden.c_str());
+        return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, leerBytes(salida), leerBytes(errores)};
+    }
+
+    EscenarioImportacion e;
+    CarpetaTemporal consola;
+};
+
+TEST_F(LoteImportar, EscribeElHorarioYTerminaConCero) {
+    e.prepararBasico();
+    const auto resultado = importar(e.zeda.ruta().string());
+    EXPECT_EQ(resultado.estado, 0);
+    EXPECT_EQ(resultado.salida, "Proceso finalizado\n");
+    EXPECT_EQ(resultado.errores, "");
+    EXPECT_THAT(e.horario(), ::testing::MatchesRegex("0ZEDA_HORARIO\\.TXT {34}28001234[0-9]{12}\r\n"
+                                                     "9ZEDA_HORARIO\\.TXT {34}28001234[0-9]{12}0\r\n"));
+}
+
+TEST_F(LoteImportar, SinCarpetaTerminaConUno) {
+    const auto resultado = importar((e.zeda / "no-existe").string());
+    EXPECT_EQ(resultado.estado, 1);
+    EXPECT_EQ(resultado.salida, "No existe la carpeta\n");
+}
+
+TEST_F(LoteImportar, UnErrorVaALaSalidaDeErroresYTerminaConDos) {
+    e.prepararBasico();
+    e.zeda.escribir("zeda_sesiones.txt", "0ZEDA_SESIONES.TXT\r\n");
+    auto campos = EscenarioImportacion::camposSoluc();
+    campos.pop_back();
+    e.crearTabla("SOLUC", campos, {});
+
+    auto resultado = importar(e.zeda.ruta().string());
+    EXPECT_EQ(resultado.estado, 2);
+    EXPECT_EQ(resultado.salida, "");
+    EXPECT_EQ(resultado.errores, "List index out of bounds (1)\n");
+
+    e.escribirSesiones("1   T01 108000900");
+    e.crearTabla("SOLUC", campos, {{"1", "1", "P1", "G1", "A1"}});
+    resultado = importar(e.zeda.ruta().string());
+    EXPECT_EQ(resultado.estado, 2);
+    EXPECT_EQ(resultado.errores, "wwTableSoluc: No se encuentra el campo 'AULA'\n");
+    EXPECT_FALSE(std::filesystem::exists(e.zeda / "ZEDA_HORARIO.TXT"));
+}
+
+}  // namespace
+}  // namespace ttz::pruebas
