@@ -44,6 +44,12 @@ int Cotejo::comparar(std::string_view a, std::string_view b) const {
     return collator_->compare(aUnicode(a), aUnicode(b), estado);
 }
 
+int Cotejo::compararUtf8(std::string_view a, std::string_view b) const {
+    UErrorCode estado = U_ZERO_ERROR;
+    return collator_->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                  icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), estado);
+}
+
 std::string Cotejo::clave(std::string_view texto) const {
     const icu::UnicodeString unicode = aUnicode(texto);
     std::string clave(texto.size() * 4 + 16, '\0');

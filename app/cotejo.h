@@ -23,6 +23,8 @@ public:
 
     // Negative, zero or positive like strcmp.
     int comparar(std::string_view a, std::string_view b) const;
+    // The same comparison on UTF-8 text (names of files and folders as the system stores them).
+    int compararUtf8(std::string_view a, std::string_view b) const;
     // A byte key: two texts are equal for comparar() exactly when their keys are equal,
     // and keys order like comparar().
     std::string clave(std::string_view texto) const;
