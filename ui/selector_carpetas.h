@@ -5,8 +5,17 @@
 #include <QListWidget>
 #include <QString>
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/unidades.h"
 
 namespace ttz::ui {
+
+// What the folder list's rows hold beside their text and icon.
+inline constexpr int kRolRuta = Qt::UserRole;         // QByteArray: the folder the row opens
+inline constexpr int kRolSangria = Qt::UserRole + 1;  // int: pixels before the icon
+inline constexpr int kRolIcono = Qt::UserRole + 2;    // int: the IconoCarpeta
 
 // Directorios: path rows down to the current folder, then its subfolders. A double-click
 // opens a row; Enter never does (the window routes it to the default button).
@@ -19,16 +28,43 @@ public:
     // Makes the folder current through the process's current folder; on failure the error
     // box is shown by the caller (ttz::ErrorES raised) and nothing changes.
     void cambiarCarpeta(const QString& carpeta);
+    // What the user's double-click or drive choice does: cambiarCarpeta, with a failure given
+    // to the error notice (called inside the handler of the error, so that it can rethrow it),
+    // or raised when there is no notice.
+    void abrir(const QString& carpeta);
+    void ponerAvisoError(std::function<void()> aviso);
 
 signals:
     void carpetaCambiada(const QString& carpeta);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private:
+    void abrirFila(QListWidgetItem* fila);
+    void reconstruir();
+
+    std::string actual_;  // the file system's bytes
+    std::function<void()> aviso_;
 };
 
-// Unidades: a drop-down without typing, one row per drive (mount point elsewhere).
+// Unidades: a drop-down without typing, one row per drive (mount point elsewhere). It shows
+// the drive of the current folder; choosing a row moves the folder list to that drive's
+// current folder.
 class ListaUnidades : public QComboBox {
     Q_OBJECT
 public:
     explicit ListaUnidades(ListaDirectorios* directorios, QWidget* padre = nullptr);
+    ListaUnidades(ListaDirectorios* directorios, std::vector<Unidad> unidades,
+                  QWidget* padre = nullptr);
+
+private:
+    void seguirCarpeta(const QString& carpeta);
+    void elegir(int indice);
+
+    ListaDirectorios* directorios_;
+    std::vector<Unidad> unidades_;
+    CarpetasPorUnidad carpetas_;
 };
 
 // Label2's text: the path whole when it fits the width, else shortened step by step.

@@ -1,0 +1,265 @@
+// The folder list and the drive list on screen: double-clicks, clicks, Enter, drive choices,
+// failures, and the label that follows the current folder.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "app/errores.h"
+#include "comun/carpeta_temporal.h"
+#include "ui/prueba_selector_comun.h"
+#include "ui/filas_carpetas.h"
+#include "ui/selector_carpetas.h"
+
+namespace ttz::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString qt(const fs::path& ruta) { return QString::fromStdString(ruta.string()); }
+
+// A school's folders: escuela/zeda with four subfolders and a file, and a "usb" folder.
+class Selector : public testing::Test {
+protected:
+    Selector() {
+        pruebas::aplicacionSinPantalla();
+        for (const char* nombre : {"beta", "2024", "Anexos", "2023"})
+            fs::create_directories(temporal_ / "escuela" / "zeda" / nombre);
+        fs::create_directories(temporal_ / "usb" / "datos");
+        temporal_.escribir("escuela/zeda/zeda_prof.txt", "no es una carpeta");
+        raiz_ = fs::canonical(temporal_.ruta());
+        zeda_ = raiz_ / "escuela" / "zeda";
+        fs::current_path(zeda_);
+        lista_ = std::make_unique<ListaDirectorios>();
+        lista_->resize(287, 106);
+        lista_->show();
+    }
+
+    QStringList textos() const {
+        QStringList filas;
+        for (int i = 0; i < lista_->count(); ++i) filas << lista_->item(i)->text();
+        return filas;
+    }
+    QListWidgetItem* fila(const QString& texto) const {
+        const auto indice = textos().indexOf(texto);
+        return indice < 0 ? nullptr : lista_->item(static_cast<int>(indice));
+    }
+    void dobleClic(const QString& texto) {
+        auto* elemento = fila(texto);
+        ASSERT_NE(elemento, nullptr) << texto.toStdString();
+        lista_->scrollToItem(elemento);
+        // As the system delivers it: a click, then the second press as a double-click.
+        const auto punto = lista_->visualItemRect(elemento).center();
+        QTest::mouseClick(lista_->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseDClick(lista_->viewport(), Qt::LeftButton, {}, punto);
+        QTest::mouseRelease(lista_->viewport(), Qt::LeftButton, {}, punto);
+    }
+    // The rows below the root, for comparing without the temporary folder's own path.
+    QStringList filasDesde(const QString& primera) const {
+        const auto filas = textos();
+        return filas.mid(filas.indexOf(primera));
+    }
+
+    pruebas::CarpetaProcesoGuardada guardada_;
+    pruebas::CarpetaTemporal temporal_;
+    fs::path raiz_, zeda_;
+    std::unique_ptr<ListaDirectorios> lista_;
+};
+
+TEST_F(Selector, EmpiezaEnLaCarpetaDelProcesoConSusFilas) {
+    EXPECT_EQ(lista_->objectName(), "Directorios");
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(lista_->item(0)->text(), "/");
+    EXPECT_EQ(filasDesde("escuela"), QStringList({"escuela", "zeda", "2023", "2024", "Anexos", "beta"}));
+    EXPECT_EQ(lista_->currentItem()->text(), "zeda");
+    EXPECT_TRUE(lista_->currentItem()->isSelected());
+}
+
+TEST_F(Selector, FilasDe16PixelesConSangriasYFondo) {
+    const auto separadores = static_cast<int>(zeda_.string().size() -
+                                              QString(qt(zeda_)).remove('/').size());
+    EXPECT_EQ(fila("zeda")->data(kRolSangria).toInt(), 2 + 4 * separadores);
+    EXPECT_EQ(fila("2024")->data(kRolSangria).toInt(), 6 + 4 * separadores);
+    EXPECT_EQ(lista_->visualItemRect(fila("2024")).height(), 16);
+    EXPECT_EQ(lista_->visualItemRect(fila("/")).height(), 16);
+    EXPECT_EQ(lista_->palette().color(QPalette::Base), QColor(240, 251, 255));
+    EXPECT_EQ(fila("2024")->data(kRolRuta).toByteArray().toStdString(), (zeda_ / "2024").string());
+    EXPECT_EQ(fila("2024")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Cerrada));
+    EXPECT_EQ(fila("escuela")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Abierta));
+    EXPECT_EQ(fila("zeda")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Actual));
+}
+
+TEST_F(Selector, DobleClicEnUnaSubcarpetaLaHaceActual) {
+    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
+    dobleClic("2024");
+    const auto destino = zeda_ / "2024";
+    EXPECT_EQ(lista_->carpetaActual(), qt(destino));
+    EXPECT_EQ(fs::current_path(), destino);
+    ASSERT_EQ(avisos.count(), 1);
+    EXPECT_EQ(avisos.at(0).at(0).toString(), qt(destino));
+    EXPECT_EQ(filasDesde("escuela"), QStringList({"escuela", "zeda", "2024"}));
+    EXPECT_EQ(lista_->currentItem()->text(), "2024");
+}
+
+TEST_F(Selector, DobleClicEnUnaFilaDeRutaSube) {
+    dobleClic("escuela");
+    EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "escuela"));
+    EXPECT_EQ(fs::current_path(), raiz_ / "escuela");
+    EXPECT_EQ(filasDesde("escuela"), QStringList({"escuela", "zeda"}));
+    dobleClic("/");
+    EXPECT_EQ(lista_->carpetaActual(), "/");
+    EXPECT_EQ(fs::current_path(), fs::path("/"));
+    EXPECT_EQ(lista_->currentItem()->text(), "/");
+}
+
+TEST_F(Selector, DobleClicEnLaFilaActualNoCambiaNiReconstruye) {
+    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
+    QSignalSpy quitadas(lista_->model(), &QAbstractItemModel::rowsRemoved);
+    fila("2023")->setData(Qt::UserRole + 10, "marca");
+    dobleClic("zeda");
+    EXPECT_EQ(avisos.count(), 0);
+    EXPECT_EQ(quitadas.count(), 0);
+    EXPECT_EQ(fila("2023")->data(Qt::UserRole + 10).toString(), "marca");
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+}
+
+TEST_F(Selector, UnClicSoloSelecciona) {
+    QTest::mouseClick(lista_->viewport(), Qt::LeftButton, {},
+                      lista_->visualItemRect(fila("Anexos")).center());
+    EXPECT_EQ(lista_->currentItem()->text(), "Anexos");
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
+}
+
+TEST_F(Selector, EnterNuncaAbreUnaCarpeta) {
+    lista_->setCurrentItem(fila("beta"));
+    lista_->setFocus();
+    QTest::keyClick(lista_.get(), Qt::Key_Return);
+    QTest::keyClick(lista_.get(), Qt::Key_Enter);
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
+}
+
+TEST_F(Selector, LaEtiquetaSigueALaCarpeta) {
+    QLabel Label2;
+    QFont negrita = Label2.font();
+    negrita.setBold(true);
+    Label2.setFont(negrita);
+    const auto mostrar = [&](const QString& carpeta) {
+        const QFontMetrics medidas(Label2.font());
+        Label2.setText(acortarRuta(carpeta, 287, [&](const QString& t) { return medidas.horizontalAdvance(t); },
+                                   u'/'));
+    };
+    QObject::connect(lista_.get(), &ListaDirectorios::carpetaCambiada, &Label2, mostrar);
+    dobleClic("beta");
+    EXPECT_TRUE(Label2.text().endsWith("/zeda/beta")) << Label2.text().toStdString();
+    EXPECT_LE(QFontMetrics(Label2.font()).horizontalAdvance(Label2.text()), 287);
+}
+
+// The folder is removed after the list was built: the error notice gets "No se encuentra el
+// archivo" and the folder list, the process and the rows stay where they were.
+TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
+    std::vector<std::pair<int, std::string>> errores;
+    lista_->ponerAvisoError([&] {
+        try {
+            throw;
+        } catch (const ErrorES& error) {
+            errores.emplace_back(error.codigo(), error.what());
+        }
+    });
+    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
+    const auto filasAntes = textos();
+    fs::remove(zeda_ / "2023");
+    dobleClic("2023");
+    ASSERT_EQ(errores.size(), 1u);
+    EXPECT_EQ(errores[0], std::make_pair(2, std::string("No se encuentra el archivo")));
+    EXPECT_EQ(avisos.count(), 0);
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
+    EXPECT_EQ(textos(), filasAntes);
+}
+
+TEST_F(Selector, SinAvisoElErrorSaleDeCambiarCarpeta) {
+    try {
+        lista_->cambiarCarpeta(qt(zeda_ / "zeda_prof.txt"));
+        FAIL() << "sin error";
+    } catch (const ErrorES& error) {
+        EXPECT_EQ(error.codigo(), 3);
+    }
+    EXPECT_THROW(lista_->abrir(qt(zeda_ / "no-existe")), ErrorES);
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+}
+
+// The drive list over three drives: the root, the "usb" folder and one that is gone.
+class SelectorUnidades : public Selector {
+protected:
+    SelectorUnidades()
+        : unidades_(lista_.get(), {{"/", "/ [sistema]", TipoUnidad::Fija},
+                                   {(raiz_ / "usb").string(), "usb", TipoUnidad::Extraible},
+                                   {(raiz_ / "cd").string(), "cd []", TipoUnidad::Optica}}) {
+        unidades_.show();
+    }
+    void elegir(int fila) {
+        unidades_.setCurrentIndex(fila);
+        emit unidades_.activated(fila);
+    }
+
+    ListaUnidades unidades_;
+};
+
+TEST_F(SelectorUnidades, MuestraLaUnidadDeLaCarpetaActual) {
+    EXPECT_EQ(unidades_.objectName(), "Unidades");
+    EXPECT_FALSE(unidades_.isEditable());
+    ASSERT_EQ(unidades_.count(), 3);
+    EXPECT_EQ(unidades_.itemText(0), "/ [sistema]");
+    EXPECT_EQ(unidades_.itemText(1), "usb");
+    EXPECT_EQ(unidades_.currentIndex(), 0);
+    lista_->cambiarCarpeta(qt(raiz_ / "usb" / "datos"));
+    EXPECT_EQ(unidades_.currentIndex(), 1);
+}
+
+TEST_F(SelectorUnidades, ElegirUnaUnidadVaASuCarpetaActual) {
+    QTest::keyClick(&unidades_, Qt::Key_Down);
+    EXPECT_EQ(unidades_.currentIndex(), 1);
+    EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "usb"));
+    EXPECT_EQ(fs::current_path(), raiz_ / "usb");
+    dobleClic("datos");
+    elegir(0);
+    // Back on the first drive, in the folder last visited there.
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
+    elegir(1);
+    EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "usb" / "datos"));
+}
+
+TEST_F(SelectorUnidades, UnaUnidadQueNoSePuedeAbrirDejaLaCarpeta) {
+    std::vector<std::string> errores;
+    lista_->ponerAvisoError([&] {
+        try {
+            throw;
+        } catch (const Error& error) {
+            errores.emplace_back(error.what());
+        }
+    });
+    elegir(2);
+    EXPECT_EQ(errores, std::vector<std::string>{"No se encuentra el archivo"});
+    EXPECT_EQ(unidades_.currentIndex(), 2);
+    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
+}
+
+TEST(SelectorInicio, LaListaDeUnidadesDelSistemaMuestraLaRaiz) {
+    pruebas::aplicacionSinPantalla();
+    pruebas::CarpetaProcesoGuardada guardada;
+    fs::current_path("/");
+    ListaDirectorios lista;
+    ListaUnidades unidades(&lista);
+    ASSERT_GE(unidades.currentIndex(), 0);
+    EXPECT_TRUE(unidades.currentText().startsWith("/ ")) << unidades.currentText().toStdString();
+}
+
+}  // namespace
+}  // namespace ttz::ui

@@ -1,0 +1,25 @@
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "app/archivos.h"
+#include "app/errores.h"
+#include "ui/carpeta_proceso.h"
+
+namespace ttz::ui {
+
+std::string carpetaProceso() {
+    std::vector<char> memoria(256);
+    while (::getcwd(memoria.data(), memoria.size()) == nullptr) {
+        if (errno != ERANGE) throw ErrorES(codigoES(errno));
+        memoria.resize(memoria.size() * 2);
+    }
+    return memoria.data();
+}
+
+void cambiarCarpetaProceso(const std::string& carpeta) {
+    if (::chdir(carpeta.c_str()) != 0) throw ErrorES(codigoES(errno));
+}
+
+}  // namespace ttz::ui
