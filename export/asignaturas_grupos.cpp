@@ -121,10 +121,21 @@ void ponerHoras(const HorasPorCurso& cursos, Tabla& asigt) {
     }
 }
 
-std::string enCifras(double entero) {
+// The decimal text of a whole number of at least 14, less 13; exact however large it is.
+std::string menosTrece(double entero) {
     char bufer[400];
-    const auto fin = std::to_chars(bufer, bufer + sizeof bufer, entero, std::chars_format::fixed, 0).ptr;
-    return std::string(bufer, fin);
+    std::string cifras(bufer, std::to_chars(bufer, bufer + sizeof bufer, entero, std::chars_format::fixed, 0).ptr);
+    int resto = kUnosSeguidos;
+    for (auto cifra = cifras.rbegin(); cifra != cifras.rend() && resto > 0; ++cifra) {
+        int valor = (*cifra - '0') - resto % 10;
+        resto /= 10;
+        if (valor < 0) {
+            valor += 10;
+            ++resto;
+        }
+        *cifra = static_cast<char>('0' + valor);
+    }
+    return cifras.substr(std::min(cifras.find_first_not_of('0'), cifras.size() - 1));
 }
 
 }  // namespace
@@ -133,7 +144,7 @@ std::string PatronSesiones(double horas) {
     const double enteras = std::floor(horas);
     std::string patron = enteras <= kUnosSeguidos
                              ? std::string(static_cast<std::size_t>(std::max(enteras, 0.0)), '1')
-                             : enCifras(enteras - kUnosSeguidos) + std::string(kUnosSeguidos, '1');
+                             : menosTrece(enteras) + std::string(kUnosSeguidos, '1');
     if (horas > enteras) patron += kMedio;
     return patron;
 }

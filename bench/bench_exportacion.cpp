@@ -1,0 +1,96 @@
+// Measures the whole export run on synthetic schools of 1x, 10x and 100x the sample school,
+// written into temporary folders, with the dBase store in a temporary data folder.
+// Each size runs in a child process of its own, so that its peak memory is its own.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/cotejo.h"
+#include "app/estado.h"
+#include "app/interlocutor.h"
+#include "app/reloj.h"
+#include "app/texto.h"
+#include "bench/escuela_sintetica.h"
+#include "export/exportacion.h"
+#include "tables/almacen_dbase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InterlocutorMudo : public ttz::Interlocutor {
+public:
+    void mostrarMensaje(const std::string&) override {}
+    void ponerCursorOcupado() override {}
+    void ponerCursorNormal() override {}
+};
+
+struct Tamano {
+    int factor;
+    int repeticiones;
+};
+
+double exportarUnaVez(const fs::path& escuela, const fs::path& datos) {
+    ttz::Estado estado;
+    InterlocutorMudo interlocutor;
+    ttz::tablas::AlmacenDBase almacen(datos, '.');
+    const ttz::Cotejo cotejo;
+    const ttz::RelojLocal reloj;
+    ttz::Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+    const auto inicio = std::chrono::steady_clock::now();
+    ttz::exportacion::ejecutarExportacion(escuela.string() + "/", entorno);
+    const auto fin = std::chrono::steady_clock::now();
+    if (estado.Transformado != 1) throw std::runtime_error("la exportaci\xF3n no termin\xF3 bien");
+    return std::chrono::duration<double, std::milli>(fin - inicio).count();
+}
+
+// The child's work: every run of one size; prints median, best and peak memory.
+int medir(const Tamano& tamano, const fs::path& escuela, const fs::path& datos) {
+    std::vector<double> tiempos;
+    for (int i = 0; i < tamano.repeticiones; ++i) tiempos.push_back(exportarUnaVez(escuela, datos));
+    std::sort(tiempos.begin(), tiempos.end());
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    std::printf("%4dx  %3d runs  median %9.2f ms  best %9.2f ms  peak RSS %7ld KiB\n", tamano.factor,
+                tamano.repeticiones, tiempos[tiempos.size() / 2], tiempos.front(), uso.ru_maxrss);
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    const Tamano tamanos[] = {{1, 50}, {10, 20}, {100, 7}};
+    std::random_device azar;
+    const fs::path base = fs::temp_directory_path() / ("bench-exportacion-" + std::to_string(azar()));
+    std::printf("export run, whole (six steps), synthetic school at each size\n");
+    int estado = 0;
+    for (const auto& tamano : tamanos) {
+        const fs::path escuela = base / ("escuela-" + std::to_string(tamano.factor));
+        const fs::path datos = base / ("datos-" + std::to_string(tamano.factor));
+        ttz::bancos::escribirEscuela(escuela, tamano.factor);
+        fs::create_directories(datos);
+        std::fflush(stdout);
+        const pid_t hijo = fork();
+        if (hijo == 0) {
+            try {
+                std::_Exit(medir(tamano, escuela, datos));
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "%s\n", error.what());
+                std::_Exit(2);
+            }
+        }
+        int salida = 0;
+        waitpid(hijo, &salida, 0);
+        if (!WIFEXITED(salida) || WEXITSTATUS(salida) != 0) estado = 1;
+    }
+    fs::remove_all(base);
+    return estado;
+}
