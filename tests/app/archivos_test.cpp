@@ -79,6 +79,10 @@ struct CasoCodigo {
     int codigo;
 };
 
+void PrintTo(const CasoCodigo& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.error);
+}
+
 class CodigoES : public testing::TestWithParam<CasoCodigo> {};
 
 TEST_P(CodigoES, TraduceElErrorDelSistema) { EXPECT_EQ(codigoES(GetParam().error), GetParam().codigo); }
@@ -118,6 +122,10 @@ struct CasoDatos {
     const char* wineprefix;
     std::string esperada;
 };
+
+void PrintTo(const CasoDatos& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.ttemp) << ", " << testing::PrintToString(caso.wineprefix);
+}
 
 class CarpetaDatos : public testing::TestWithParam<CasoDatos> {};
 

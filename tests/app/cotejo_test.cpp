@@ -15,6 +15,10 @@ struct CasoCotejo {
     int orden;
 };
 
+void PrintTo(const CasoCotejo& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.a) << ", " << testing::PrintToString(caso.b);
+}
+
 class CotejoEspanol : public testing::TestWithParam<CasoCotejo> {
 protected:
     Cotejo cotejo{"es_ES"};

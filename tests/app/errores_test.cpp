@@ -12,6 +12,10 @@ struct CasoES {
     std::string mensaje;
 };
 
+void PrintTo(const CasoES& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.codigo);
+}
+
 class TablaES : public testing::TestWithParam<CasoES> {};
 
 TEST_P(TablaES, MensajeDelCodigo) {
@@ -40,6 +44,10 @@ struct CasoCaja {
     std::string mensaje;
     std::string texto;
 };
+
+void PrintTo(const CasoCaja& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.mensaje);
+}
 
 class CajaError : public testing::TestWithParam<CasoCaja> {};
 

@@ -19,6 +19,10 @@ struct CasoEntero {
     std::int32_t valor;
 };
 
+void PrintTo(const CasoEntero& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.texto);
+}
+
 class EnteroValido : public testing::TestWithParam<CasoEntero> {};
 
 TEST_P(EnteroValido, SeConvierte) { EXPECT_EQ(aEntero(GetParam().texto), GetParam().valor); }
@@ -68,6 +72,10 @@ struct CasoFlotante {
     double valor;
 };
 
+void PrintTo(const CasoFlotante& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.texto);
+}
+
 class FlotanteValido : public testing::TestWithParam<CasoFlotante> {};
 
 TEST_P(FlotanteValido, SeConvierte) { EXPECT_DOUBLE_EQ(aFlotante(GetParam().texto), GetParam().valor); }
@@ -105,6 +113,10 @@ struct CasoTexto {
     char separador;
     std::string texto;
 };
+
+void PrintTo(const CasoTexto& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.valor) << ", " << testing::PrintToString(caso.separador);
+}
 
 class FlotanteATexto : public testing::TestWithParam<CasoTexto> {};
 
@@ -187,6 +199,10 @@ struct CasoUtf8 {
     std::string utf8;
 };
 
+void PrintTo(const CasoUtf8& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.windows1252);
+}
+
 class Utf8 : public testing::TestWithParam<CasoUtf8> {};
 
 TEST_P(Utf8, Conversion) {
@@ -208,6 +224,10 @@ struct CasoSinEquivalente {
     std::string utf8;
     std::string windows1252;
 };
+
+void PrintTo(const CasoSinEquivalente& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.utf8);
+}
 
 class Utf8SinEquivalente : public testing::TestWithParam<CasoSinEquivalente> {};
 

@@ -39,6 +39,10 @@ struct CasoLectura {
     Lineas entero;
 };
 
+void PrintTo(const CasoLectura& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.nombre);
+}
+
 class Lectura : public testing::TestWithParam<CasoLectura> {
 protected:
     CarpetaTemporal carpeta;

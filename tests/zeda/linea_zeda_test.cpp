@@ -12,6 +12,10 @@ struct CasoClase {
     ClaseLinea clase;
 };
 
+void PrintTo(const CasoClase& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.linea);
+}
+
 class ClaseDeLinea : public testing::TestWithParam<CasoClase> {};
 
 TEST_P(ClaseDeLinea, SeDecidePorElPrimerCaracter) {
@@ -38,6 +42,10 @@ struct CasoCampo {
     int longitud;
     std::string esperado;
 };
+
+void PrintTo(const CasoCampo& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.columna) << ", " << testing::PrintToString(caso.longitud);
+}
 
 class CampoDeLinea : public testing::TestWithParam<CasoCampo> {};
 
@@ -73,6 +81,10 @@ struct CasoRecorte {
     std::string texto;
     std::string esperado;
 };
+
+void PrintTo(const CasoRecorte& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.texto);
+}
 
 class Recorte : public testing::TestWithParam<CasoRecorte> {};
 
@@ -121,6 +133,10 @@ struct CasoRelleno {
     int ancho;
     std::string anadido;
 };
+
+void PrintTo(const CasoRelleno& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.valor) << ", " << testing::PrintToString(caso.ancho);
+}
 
 class Relleno : public testing::TestWithParam<CasoRelleno> {};
 
