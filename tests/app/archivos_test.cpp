@@ -106,6 +106,39 @@ TEST(ReemplazarArchivo, CreaYReemplaza) {
     EXPECT_FALSE(fs::exists(carpeta / "A.BIN"));
 }
 
+std::vector<std::string> nombresEn(const fs::path& carpeta) {
+    std::vector<std::string> nombres;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.push_back(entrada.path().filename().string());
+    return nombres;
+}
+
+TEST(ArchivoNuevo, AbandonadoSinPublicarDejaElAnteriorIntacto) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("ASIGT.TXT", "anterior");
+    {
+        ArchivoNuevo nuevo(carpeta / "asigt.txt");
+        nuevo.escribir(std::string(200000, 'n'));
+        EXPECT_EQ(nombresEn(carpeta.ruta()).size(), 2u);
+    }
+    EXPECT_EQ(pruebas::leerBytes(ruta), "anterior");
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ASIGT.TXT"});
+}
+
+TEST(ArchivoNuevo, PiezasPequenasYGrandesEnOrden) {
+    CarpetaTemporal carpeta;
+    std::string esperado;
+    ArchivoNuevo nuevo(carpeta / "a.txt");
+    for (const std::size_t largo : {1u, 70000u, 3u, 65535u, 65536u, 0u, 2u, 200000u}) {
+        const std::string pieza(largo, static_cast<char>('a' + largo % 26));
+        nuevo.escribir(pieza);
+        esperado += pieza;
+    }
+    EXPECT_FALSE(fs::exists(carpeta / "a.txt"));
+    nuevo.publicar();
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.txt"), esperado);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"a.txt"});
+}
+
 TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
     CarpetaTemporal carpeta;
     const auto anterior = fs::current_path();
