@@ -298,6 +298,22 @@ TEST_P(TablaQueFalta, FallaSinEscribirYLasDemasQuedanLibres) {
 INSTANTIATE_TEST_SUITE_P(Casos, TablaQueFalta,
                          ::testing::Values("SOLUC", "GRUPOST", "PROFT", "AULAT", "ASIGNOMT", "DIASHORAST"));
 
+TEST_F(Importacion, UnCampoQueNuncaSeLeeNoHaceFalta) {
+    auto campos = EscenarioImportacion::camposSoluc();
+    campos.pop_back();
+    e.crearTabla("SOLUC", campos, {{"0", "1", "P1", "G1", "A1"}, {"2", "9", "P1", "G1", "A1"}});
+    e.crearTabla("DIASHORAST", {DefinicionCampo::texto("DIA", 20), DefinicionCampo::texto("HORA", 8)},
+                 {{"2", "1"}});
+    EXPECT_EQ(errorDe(e), "wwTableSoluc: No se encuentra el campo 'AULA'");
+
+    e.crearTabla("SOLUC", campos, {{"0", "1", "P1", "G1", "A1"}});
+    e.importar();
+    EXPECT_EQ(e.estado.Transformado, 1);
+    e.crearTabla("SOLUC", EscenarioImportacion::camposSoluc(), {{"2", "9", "P1", "G1", "A1", "R1"}});
+    e.importar();
+    EXPECT_EQ(e.estado.Transformado, 1) << "no slot found, so CODDIHO is never read";
+}
+
 TEST_F(Importacion, TrasUnFalloUnaNuevaImportacionAbreLasTablas) {
     auto campos = EscenarioImportacion::camposSoluc();
     campos.pop_back();
