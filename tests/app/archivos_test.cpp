@@ -18,42 +18,35 @@ namespace {
 
 using pruebas::CarpetaTemporal;
 
-TEST(ResolverMayusculas, EncuentraElNombreEnOtrasMayusculas) {
+struct CasoMayusculas {
+    const char* nombre;
+    std::vector<std::string> enDisco;
+    std::string pedido;
+    std::string encontrado;
+};
+
+void PrintTo(const CasoMayusculas& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class ResolverMayusculas : public testing::TestWithParam<CasoMayusculas> {};
+
+TEST_P(ResolverMayusculas, DaElNombreDelDisco) {
     CarpetaTemporal carpeta;
-    carpeta.escribir("ZEDA_PROF.TXT", "x");
-    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "ZEDA_PROF.TXT");
-    EXPECT_EQ(resolverMayusculas(carpeta / "Zeda_Prof.Txt"), carpeta / "ZEDA_PROF.TXT");
+    for (const auto& nombre : GetParam().enDisco) carpeta.escribir(nombre, "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / GetParam().pedido), carpeta / GetParam().encontrado);
 }
 
-TEST(ResolverMayusculas, GanaLaCoincidenciaExacta) {
-    CarpetaTemporal carpeta;
-    carpeta.escribir("ZEDA_PROF.TXT", "x");
-    carpeta.escribir("zeda_prof.txt", "x");
-    carpeta.escribir("Zeda_prof.txt", "x");
-    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "zeda_prof.txt");
-    EXPECT_EQ(resolverMayusculas(carpeta / "Zeda_prof.txt"), carpeta / "Zeda_prof.txt");
-}
-
-TEST(ResolverMayusculas, SinExactaGanaLaPrimeraEnOrdenDeBytes) {
-    CarpetaTemporal carpeta;
-    carpeta.escribir("zeda_PROF.txt", "x");
-    carpeta.escribir("ZEDA_prof.TXT", "x");
-    carpeta.escribir("Zeda_Prof.txt", "x");
-    EXPECT_EQ(resolverMayusculas(carpeta / "zeda_prof.txt"), carpeta / "ZEDA_prof.TXT");
-}
-
-TEST(ResolverMayusculas, SoloLetrasASCII) {
-    CarpetaTemporal carpeta;
-    carpeta.escribir("A\xD1O.TXT", "x");
-    EXPECT_EQ(resolverMayusculas(carpeta / "a\xF1o.txt"), carpeta / "a\xF1o.txt");
-    EXPECT_EQ(resolverMayusculas(carpeta / "a\xD1o.txt"), carpeta / "A\xD1O.TXT");
-}
-
-TEST(ResolverMayusculas, SinCoincidenciaDevuelveLoPedido) {
-    CarpetaTemporal carpeta;
-    EXPECT_EQ(resolverMayusculas(carpeta / "nada.txt"), carpeta / "nada.txt");
-    EXPECT_EQ(resolverMayusculas(carpeta / "falta" / "nada.txt"), carpeta / "falta" / "nada.txt");
-}
+INSTANTIATE_TEST_SUITE_P(Casos, ResolverMayusculas, testing::Values(
+    CasoMayusculas{"OtrasMayusculas", {"ZEDA_PROF.TXT"}, "zeda_prof.txt", "ZEDA_PROF.TXT"},
+    CasoMayusculas{"Mezcladas", {"ZEDA_PROF.TXT"}, "Zeda_Prof.Txt", "ZEDA_PROF.TXT"},
+    CasoMayusculas{"GanaLaExacta", {"ZEDA_PROF.TXT", "zeda_prof.txt", "Zeda_prof.txt"}, "Zeda_prof.txt",
+                   "Zeda_prof.txt"},
+    CasoMayusculas{"SinExactaLaPrimeraEnOrdenDeBytes", {"zeda_PROF.txt", "ZEDA_prof.TXT", "Zeda_Prof.txt"},
+                   "zeda_prof.txt", "ZEDA_prof.TXT"},
+    CasoMayusculas{"SoloLetrasASCII", {"A\xD1O.TXT"}, "a\xF1o.txt", "a\xF1o.txt"},
+    CasoMayusculas{"OtrosBytesIguales", {"A\xD1O.TXT"}, "a\xD1o.txt", "A\xD1O.TXT"},
+    CasoMayusculas{"SinCoincidencia", {"otro.txt"}, "nada.txt", "nada.txt"},
+    CasoMayusculas{"CarpetaQueFalta", {}, "falta/nada.txt", "falta/nada.txt"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(ExisteArchivo, UnArchivoNoUnaCarpeta) {
     CarpetaTemporal carpeta;

@@ -10,6 +10,7 @@
 #include "app/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/entorno.h"
+#include "comun/mensaje_error.h"
 
 namespace ttz {
 namespace {
@@ -54,12 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Textos, EnteroValido, testing::Values(
 class EnteroInvalido : public testing::TestWithParam<std::string> {};
 
 TEST_P(EnteroInvalido, FallaConElTextoEntero) {
-    try {
-        aEntero(GetParam());
-        FAIL() << "aceptado: " << GetParam();
-    } catch (const Error& error) {
-        EXPECT_EQ(error.what(), "'" + GetParam() + "' no es un valor entero v\xE1lido");
-    }
+    EXPECT_EQ(pruebas::mensajeDeError([] { aEntero(GetParam()); }),
+              "'" + GetParam() + "' no es un valor entero v\xE1lido");
 }
 
 INSTANTIATE_TEST_SUITE_P(Textos, EnteroInvalido, testing::Values(
@@ -96,12 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Textos, FlotanteValido, testing::Values(
 class FlotanteInvalido : public testing::TestWithParam<std::string> {};
 
 TEST_P(FlotanteInvalido, FallaConElTexto) {
-    try {
-        aFlotante(GetParam());
-        FAIL() << "aceptado: " << GetParam();
-    } catch (const Error& error) {
-        EXPECT_EQ(error.what(), "'" + GetParam() + "' no es un valor punto flotante v\xE1lido");
-    }
+    EXPECT_EQ(pruebas::mensajeDeError([] { aFlotante(GetParam()); }),
+              "'" + GetParam() + "' no es un valor punto flotante v\xE1lido");
 }
 
 INSTANTIATE_TEST_SUITE_P(Textos, FlotanteInvalido, testing::Values(

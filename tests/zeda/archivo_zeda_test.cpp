@@ -13,6 +13,7 @@
 #include "app/archivos.h"
 #include "app/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/mensaje_error.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::zeda {
@@ -127,12 +128,7 @@ int codigoDeApertura(const fs::path& ruta) {
 }
 
 std::string mensajeDeArchivoEntero(const fs::path& ruta) {
-    try {
-        leerArchivoEntero(ruta);
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "";
+    return pruebas::mensajeDeError([&] { leerArchivoEntero(ruta); });
 }
 
 TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
@@ -197,12 +193,7 @@ TEST(Escritura, LoEscritoSeLeeIgualDeAmbasManeras) {
 }
 
 std::string mensajeDeEscritura(const fs::path& ruta) {
-    try {
-        escribirArchivo(ruta, {"nuevo"});
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "";
+    return pruebas::mensajeDeError([&] { escribirArchivo(ruta, {"nuevo"}); });
 }
 
 TEST(Escritura, CarpetaQueNoExiste) {
@@ -274,14 +265,8 @@ TEST(Escritura, EscrituraCortadaAMediasDejaElArchivoAnteriorIntacto) {
     std::string mensaje;
     {
         LimiteDeTamano limite(4096);
-        mensaje = [&] {
-            try {
-                escribirArchivo(carpeta / "zeda_horario.txt", Lineas(1000, std::string(100, 'x')));
-            } catch (const Error& error) {
-                return std::string(error.what());
-            }
-            return std::string();
-        }();
+        mensaje = pruebas::mensajeDeError(
+            [&] { escribirArchivo(carpeta / "zeda_horario.txt", Lineas(1000, std::string(100, 'x'))); });
     }
     EXPECT_EQ(mensaje, "Stream write error");
     EXPECT_EQ(leerBytes(ruta), "anterior\r\n");
