@@ -5,9 +5,11 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "app/aplicacion.h"
 #include "app/archivos.h"
 #include "app/errores.h"
 #include "ui/carpeta_proceso.h"
+#include "ui/dialogos.h"
 #include "ui/filas_carpetas.h"
 #include "ui/iconos_selector.h"
 #include "ui/subcarpetas.h"
@@ -56,7 +58,11 @@ public:
 
 }  // namespace
 
-ListaDirectorios::ListaDirectorios(QWidget* padre) : QListWidget(padre), actual_(carpetaProceso()) {
+ListaDirectorios::ListaDirectorios(QWidget* padre)
+    : QListWidget(padre), actual_(carpetaProceso()), aviso_([] {
+          DialogosQt dialogos;
+          informarExcepcionActual(dialogos);
+      }) {
     setObjectName(QStringLiteral("Directorios"));
     setItemDelegate(new DelegadoFilas(this));
     setUniformItemSizes(true);
@@ -82,7 +88,6 @@ void ListaDirectorios::abrir(const QString& carpeta) {
     try {
         cambiarCarpeta(carpeta);
     } catch (const Error&) {
-        if (!aviso_) throw;
         aviso_();
     }
 }

@@ -29,8 +29,8 @@ public:
     // box is shown by the caller (ttz::ErrorES raised) and nothing changes.
     void cambiarCarpeta(const QString& carpeta);
     // What the user's double-click or drive choice does: cambiarCarpeta, with a failure given
-    // to the error notice (called inside the handler of the error, so that it can rethrow it),
-    // or raised when there is no notice.
+    // to the error notice, which is called inside the handler of the error so that it can
+    // rethrow it. The notice is the application's error box unless another one is given.
     void abrir(const QString& carpeta);
     void ponerAvisoError(std::function<void()> aviso);
 

@@ -2,6 +2,8 @@
 // What the folder chooser's tests share: a Qt application without a screen and the process's
 // current folder put back after each test.
 #include <QApplication>
+#include <QListWidget>
+#include <QTest>
 #include <QString>
 #include <filesystem>
 #include <ostream>
@@ -33,5 +35,21 @@ public:
 private:
     std::filesystem::path guardada_;
 };
+
+// A double-click on a row as the system delivers it: a click, then the second press as a
+// double-click.
+inline void dobleClicEnFila(QListWidget& lista, QListWidgetItem& fila) {
+    lista.scrollToItem(&fila);
+    const auto punto = lista.visualItemRect(&fila).center();
+    QTest::mouseClick(lista.viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseDClick(lista.viewport(), Qt::LeftButton, {}, punto);
+    QTest::mouseRelease(lista.viewport(), Qt::LeftButton, {}, punto);
+}
+
+// The row with that text.
+inline QListWidgetItem* filaConTexto(const QListWidget& lista, const QString& texto) {
+    const auto filas = lista.findItems(texto, Qt::MatchExactly);
+    return filas.isEmpty() ? nullptr : filas.front();
+}
 
 }  // namespace ttz::pruebas

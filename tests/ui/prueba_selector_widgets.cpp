@@ -43,19 +43,11 @@ protected:
         for (int i = 0; i < lista_->count(); ++i) filas << lista_->item(i)->text();
         return filas;
     }
-    QListWidgetItem* fila(const QString& texto) const {
-        const auto indice = textos().indexOf(texto);
-        return indice < 0 ? nullptr : lista_->item(static_cast<int>(indice));
-    }
+    QListWidgetItem* fila(const QString& texto) const { return pruebas::filaConTexto(*lista_, texto); }
     void dobleClic(const QString& texto) {
         auto* elemento = fila(texto);
         ASSERT_NE(elemento, nullptr) << texto.toStdString();
-        lista_->scrollToItem(elemento);
-        // As the system delivers it: a click, then the second press as a double-click.
-        const auto punto = lista_->visualItemRect(elemento).center();
-        QTest::mouseClick(lista_->viewport(), Qt::LeftButton, {}, punto);
-        QTest::mouseDClick(lista_->viewport(), Qt::LeftButton, {}, punto);
-        QTest::mouseRelease(lista_->viewport(), Qt::LeftButton, {}, punto);
+        pruebas::dobleClicEnFila(*lista_, *elemento);
     }
     // The rows below the root, for comparing without the temporary folder's own path.
     QStringList filasDesde(const QString& primera) const {
@@ -182,15 +174,18 @@ TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
     EXPECT_EQ(textos(), filasAntes);
 }
 
-TEST_F(Selector, SinAvisoElErrorSaleDeCambiarCarpeta) {
+TEST_F(Selector, CambiarCarpetaLanzaElError) {
+    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
     try {
         lista_->cambiarCarpeta(qt(zeda_ / "zeda_prof.txt"));
         FAIL() << "sin error";
     } catch (const ErrorES& error) {
         EXPECT_EQ(error.codigo(), 3);
+        EXPECT_EQ(std::string(error.what()), "Nombre de archivo inv\xE1lido");
     }
-    EXPECT_THROW(lista_->abrir(qt(zeda_ / "no-existe")), ErrorES);
+    EXPECT_EQ(avisos.count(), 0);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
+    EXPECT_EQ(fs::current_path(), zeda_);
 }
 
 // The drive list over three drives: the root, the "usb" folder and one that is gone.
