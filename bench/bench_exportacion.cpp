@@ -1,4 +1,4 @@
-// Measures the whole export run on synthetic schools of 1x, 10x and 100x the sample school,
+// Measures the whole export run on synthetic schools of 1x, 10x, 100x and 1000x the sample school,
 // written into temporary folders, with the dBase store in a temporary data folder.
 // Each size runs in a child process of its own, so that its peak memory is its own.
 #include <sys/resource.h>
@@ -38,36 +38,58 @@ struct Tamano {
     int repeticiones;
 };
 
-double exportarUnaVez(const fs::path& escuela, const fs::path& datos) {
+struct Medida {
+    double reloj;  // wall-clock milliseconds, the tables' flush to disk included
+    double cpu;    // user plus system milliseconds
+};
+
+double cpuMs() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return ms(uso.ru_utime) + ms(uso.ru_stime);
+}
+
+Medida exportarUnaVez(const fs::path& escuela, const fs::path& datos) {
     ttz::Estado estado;
     InterlocutorMudo interlocutor;
     ttz::tablas::AlmacenDBase almacen(datos, '.');
     const ttz::Cotejo cotejo;
     const ttz::RelojLocal reloj;
     ttz::Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+    const double cpuInicio = cpuMs();
     const auto inicio = std::chrono::steady_clock::now();
     ttz::exportacion::ejecutarExportacion(escuela.string() + "/", entorno);
     const auto fin = std::chrono::steady_clock::now();
     if (estado.Transformado != 1) throw std::runtime_error("la exportaci\xF3n no termin\xF3 bien");
-    return std::chrono::duration<double, std::milli>(fin - inicio).count();
+    return {std::chrono::duration<double, std::milli>(fin - inicio).count(), cpuMs() - cpuInicio};
 }
 
-// The child's work: every run of one size; prints median, best and peak memory.
+double mediana(std::vector<double> valores) {
+    std::sort(valores.begin(), valores.end());
+    return valores[valores.size() / 2];
+}
+
+// The child's work: every run of one size; prints medians, the best wall time and peak memory.
 int medir(const Tamano& tamano, const fs::path& escuela, const fs::path& datos) {
-    std::vector<double> tiempos;
-    for (int i = 0; i < tamano.repeticiones; ++i) tiempos.push_back(exportarUnaVez(escuela, datos));
-    std::sort(tiempos.begin(), tiempos.end());
+    std::vector<double> reloj, cpu;
+    for (int i = 0; i < tamano.repeticiones; ++i) {
+        const Medida medida = exportarUnaVez(escuela, datos);
+        reloj.push_back(medida.reloj);
+        cpu.push_back(medida.cpu);
+    }
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
-    std::printf("%4dx  %3d runs  median %9.2f ms  best %9.2f ms  peak RSS %7ld KiB\n", tamano.factor,
-                tamano.repeticiones, tiempos[tiempos.size() / 2], tiempos.front(), uso.ru_maxrss);
+    std::printf("%5dx  %3d runs  wall median %8.2f ms  best %8.2f ms  cpu median %8.2f ms  peak RSS %7ld KiB\n",
+                tamano.factor, tamano.repeticiones, mediana(reloj), *std::min_element(reloj.begin(), reloj.end()),
+                mediana(cpu), uso.ru_maxrss);
     return 0;
 }
 
 }  // namespace
 
 int main() {
-    const Tamano tamanos[] = {{1, 50}, {10, 20}, {100, 7}};
+    const Tamano tamanos[] = {{1, 50}, {10, 20}, {100, 7}, {1000, 3}};
     std::random_device azar;
     const fs::path base = fs::temp_directory_path() / ("bench-exportacion-" + std::to_string(azar()));
     std::printf("export run, whole (six steps), synthetic school at each size\n");
@@ -81,7 +103,9 @@ int main() {
         const pid_t hijo = fork();
         if (hijo == 0) {
             try {
-                std::_Exit(medir(tamano, escuela, datos));
+                const int resultado = medir(tamano, escuela, datos);
+                std::fflush(stdout);
+                std::_Exit(resultado);
             } catch (const std::exception& error) {
                 std::fprintf(stderr, "%s\n", error.what());
                 std::_Exit(2);

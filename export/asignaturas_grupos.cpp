@@ -1,9 +1,14 @@
 // Subject-group assignments: ASIGT from the subject-group file, completed with the attributes
 // of each assignment's group (GRUPOST) and the weekly hours of its subject at its level and
 // course (subject-course file).
+//
+// The four passes work on the assignments in memory, in record order, and each record is
+// written once at the end; values are compared as ASIGT would give them back (cut to the
+// field's width, without trailing blanks). An error in any pass leaves the earlier ASIGT.
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,54 +24,68 @@ namespace ttz::exportacion {
 namespace {
 
 using tablas::DefinicionCampo;
-using tablas::Tabla;
 
 constexpr int kUnosSeguidos = 13;
 constexpr char kMedio = '\xBD';
-const char* const kAtributosGrupo[] = {"TURNO", "NIVEL", "CURSO", "GRUPO"};
 
-// Pass 1: one record per data line, duplicates included, in file order.
-void leerAsignaciones(zeda::LectorLineas& lector, Tabla& asigt) {
-    const int casig = asigt.campo("CASIG");
-    const int cgrup = asigt.campo("CGRUP");
-    recorrerDatos(lector, "ZEDA_ASIGNATGRUPO.TXT", [&](const zeda::LineaZEDA& linea) {
-        asigt.anadir();
-        asigt.ponerTexto(casig, linea.campoRecortado(16, 4));
-        asigt.ponerTexto(cgrup, linea.campoRecortado(12, 4));
-        asigt.grabar();
-    });
+struct CampoGrupo {
+    const char* nombre;
+    std::size_t ancho;  // in ASIGT
+};
+constexpr std::array<CampoGrupo, 4> kCamposGrupo{{{"TURNO", 1}, {"NIVEL", 5}, {"CURSO", 3}, {"GRUPO", 2}}};
+using AtributosGrupo = std::array<std::string, kCamposGrupo.size()>;
+
+const AtributosGrupo kSinGrupo{};
+
+struct Asignacion {
+    std::string casig, cgrup;
+    const AtributosGrupo* grupo = &kSinGrupo;  // in the groups index
+    std::optional<double> horas = std::nullopt;
+
+    const std::string& nivel() const { return (*grupo)[1]; }
+    const std::string& curso() const { return (*grupo)[2]; }
+};
+
+using IndiceGrupos = std::unordered_map<std::string, AtributosGrupo>;
+
+// A text as a text field of that width gives it back.
+std::string comoEnCampo(std::string_view valor, std::size_t ancho) {
+    valor = valor.substr(0, ancho);
+    while (!valor.empty() && valor.back() == ' ') valor.remove_suffix(1);
+    return std::string(valor);
 }
 
-using AtributosGrupo = std::vector<std::string>;  // in the order of kAtributosGrupo
+// Pass 1: one assignment per data line, duplicates included, in file order.
+std::vector<Asignacion> leerAsignaciones(zeda::LectorLineas& lector) {
+    std::vector<Asignacion> asignaciones;
+    recorrerDatos(lector, "ZEDA_ASIGNATGRUPO.TXT", [&asignaciones](const zeda::LineaZEDA& linea) {
+        asignaciones.push_back({std::string(linea.campoRecortado(16, 4)), std::string(linea.campoRecortado(12, 4))});
+    });
+    return asignaciones;
+}
 
 // Group code -> attributes of the first group record with that code.
-std::unordered_map<std::string, AtributosGrupo> indiceGrupos(tablas::AlmacenTablas& almacen) {
+IndiceGrupos indiceGrupos(tablas::AlmacenTablas& almacen) {
     auto grupost = almacen.abrir("GRUPOST", tablas::ModoApertura::SoloLecturaCompartida);
     const int abrev = grupost->campo("ABREV");
-    std::vector<int> campos;
-    for (const char* nombre : kAtributosGrupo) campos.push_back(grupost->campo(nombre));
-    std::unordered_map<std::string, AtributosGrupo> indice;
+    std::array<int, kCamposGrupo.size()> campos;
+    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = grupost->campo(kCamposGrupo[i].nombre);
+    IndiceGrupos indice;
     for (grupost->primero(); !grupost->finDeTabla(); grupost->siguiente()) {
         const auto [posicion, nuevo] = indice.try_emplace(grupost->comoTexto(abrev));
         if (!nuevo) continue;
-        for (int campo : campos) posicion->second.push_back(grupost->comoTexto(campo));
+        for (std::size_t i = 0; i < campos.size(); ++i)
+            posicion->second[i] = comoEnCampo(grupost->comoTexto(campos[i]), kCamposGrupo[i].ancho);
     }
     grupost->cerrar();
     return indice;
 }
 
 // Pass 2: the turn, level, course and group letter of each assignment's group.
-void completarConGrupos(tablas::AlmacenTablas& almacen, Tabla& asigt) {
-    const auto grupos = indiceGrupos(almacen);
-    const int cgrup = asigt.campo("CGRUP");
-    std::vector<int> campos;
-    for (const char* nombre : kAtributosGrupo) campos.push_back(asigt.campo(nombre));
-    for (asigt.primero(); !asigt.finDeTabla(); asigt.siguiente()) {
-        const auto grupo = grupos.find(asigt.comoTexto(cgrup));
-        if (grupo == grupos.end()) continue;
-        asigt.editar();
-        for (std::size_t i = 0; i < campos.size(); ++i) asigt.ponerTexto(campos[i], grupo->second[i]);
-        asigt.grabar();
+void completarConGrupos(const IndiceGrupos& grupos, std::vector<Asignacion>& asignaciones) {
+    for (auto& asignacion : asignaciones) {
+        const auto grupo = grupos.find(asignacion.cgrup);
+        if (grupo != grupos.end()) asignacion.grupo = &grupo->second;
     }
 }
 
@@ -93,8 +112,8 @@ public:
 
     // The weekly hours of the matching line, at least 1, or nothing when no line matches.
     // Blank hours count as one; a comma is read as the decimal point.
-    std::optional<double> horas(const std::string& clave) const {
-        const auto encontrada = horasDeLaLinea_.find(clave);
+    std::optional<double> horas(const Asignacion& asignacion) const {
+        const auto encontrada = horasDeLaLinea_.find(claveCurso(asignacion.casig, asignacion.nivel(), asignacion.curso()));
         if (encontrada == horasDeLaLinea_.end()) return std::nullopt;
         std::string texto(encontrada->second.empty() ? "1" : encontrada->second);
         std::replace(texto.begin(), texto.end(), ',', '.');
@@ -106,17 +125,27 @@ private:
     std::unordered_map<std::string, std::string_view> horasDeLaLinea_;
 };
 
-// Passes 3 and 4 in one walk: the hours and sessions of the first matching subject-course
-// line, or one hour and "1" for an assignment that no line matches.
-void ponerHoras(const HorasPorCurso& cursos, Tabla& asigt) {
-    const int casig = asigt.campo("CASIG"), nivel = asigt.campo("NIVEL"), curso = asigt.campo("CURSO");
+// Passes 3 and 4: the hours of the first matching subject-course line, else one hour.
+void ponerHoras(const HorasPorCurso& cursos, std::vector<Asignacion>& asignaciones) {
+    for (auto& asignacion : asignaciones) asignacion.horas = cursos.horas(asignacion).value_or(1.0);
+}
+
+// HORAS keeps four decimals; an hours text of six characters never needs more, so the
+// pattern is taken from the hours as computed.
+void escribir(const std::vector<Asignacion>& asignaciones, tablas::Tabla& asigt) {
+    const int casig = asigt.campo("CASIG"), cgrup = asigt.campo("CGRUP");
     const int horas = asigt.campo("HORAS"), sesiones = asigt.campo("SESIONES");
-    for (asigt.primero(); !asigt.finDeTabla(); asigt.siguiente()) {
-        const double valor =
-            cursos.horas(claveCurso(asigt.comoTexto(casig), asigt.comoTexto(nivel), asigt.comoTexto(curso))).value_or(1.0);
-        asigt.editar();
-        asigt.ponerFlotante(horas, valor);
-        asigt.ponerTexto(sesiones, PatronSesiones(valor));
+    std::array<int, kCamposGrupo.size()> campos;
+    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = asigt.campo(kCamposGrupo[i].nombre);
+    for (const auto& asignacion : asignaciones) {
+        asigt.anadir();
+        asigt.ponerTexto(casig, asignacion.casig);
+        asigt.ponerTexto(cgrup, asignacion.cgrup);
+        for (std::size_t i = 0; i < campos.size(); ++i) asigt.ponerTexto(campos[i], (*asignacion.grupo)[i]);
+        if (asignacion.horas) {
+            asigt.ponerFlotante(horas, *asignacion.horas);
+            asigt.ponerTexto(sesiones, PatronSesiones(*asignacion.horas));
+        }
         asigt.grabar();
     }
 }
@@ -142,9 +171,8 @@ std::string menosTrece(double entero) {
 
 std::string PatronSesiones(double horas) {
     const double enteras = std::floor(horas);
-    std::string patron = enteras <= kUnosSeguidos
-                             ? std::string(static_cast<std::size_t>(std::max(enteras, 0.0)), '1')
-                             : menosTrece(enteras) + std::string(kUnosSeguidos, '1');
+    std::string patron = enteras <= kUnosSeguidos ? std::string(static_cast<std::size_t>(std::max(enteras, 0.0)), '1')
+                                                  : menosTrece(enteras) + std::string(kUnosSeguidos, '1');
     if (horas > enteras) patron += kMedio;
     return patron;
 }
@@ -159,13 +187,15 @@ void ExportarAsignaturasGrupos(const Contexto& contexto) {
                   DefinicionCampo::texto("TURNO", 1), DefinicionCampo::texto("NIVEL", 5),
                   DefinicionCampo::texto("CURSO", 3), DefinicionCampo::texto("GRUPO", 2),
                   DefinicionCampo::flotante("HORAS"), DefinicionCampo::texto("SESIONES", 20)});
-    leerAsignaciones(lector, *asigt);
+    auto asignaciones = leerAsignaciones(lector);
     lector.cerrar();
-    completarConGrupos(contexto.almacen(), *asigt);
+    const auto grupos = indiceGrupos(contexto.almacen());
+    completarConGrupos(grupos, asignaciones);
     // Without the subject-course file the assignments keep empty hours; the run still succeeds.
     const auto rutaCursos = contexto.ruta("zeda_asignatcurso.txt");
     if (contexto.hayArchivo(rutaCursos, "No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"))
-        ponerHoras(HorasPorCurso(zeda::leerArchivoEntero(rutaCursos)), *asigt);
+        ponerHoras(HorasPorCurso(zeda::leerArchivoEntero(rutaCursos)), asignaciones);
+    escribir(asignaciones, *asigt);
     asigt->cerrar();
 }
 

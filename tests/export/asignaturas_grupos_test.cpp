@@ -166,5 +166,28 @@ TEST(AsignacionesSinGrupos, SinTablaDeGruposTerminaConErrorYLaTablaSigueComoEsta
     EXPECT_TRUE(e.tablaAnteriorIntacta("ASIGT"));
 }
 
+
+// A groups table written by another program, with wider fields: the attributes count as ASIGT
+// keeps them, cut to its widths.
+TEST(AsignacionesGruposAjenos, AtributosCortadosAlAnchoDeAsigt) {
+    EscenarioExportacion e;
+    auto grupos = e.almacen.recrear("GRUPOST", {tablas::DefinicionCampo::texto("ABREV", 4),
+                                                tablas::DefinicionCampo::texto("TURNO", 10),
+                                                tablas::DefinicionCampo::texto("NIVEL", 10),
+                                                tablas::DefinicionCampo::texto("CURSO", 10),
+                                                tablas::DefinicionCampo::texto("GRUPO", 10)});
+    grupos->anadir();
+    for (const auto& [campo, valor] : {std::pair{"ABREV", "G1"}, {"TURNO", "MA\xD1" "ANA"}, {"NIVEL", "ESO"},
+                                       {"CURSO", "12 X"}, {"GRUPO", "ABC"}})
+        grupos->ponerTexto(campo, valor);
+    grupos->grabar();
+    grupos->cerrar();
+    e.escribirConMarcas("zeda_asignatgrupo.txt", {asignacion("G1", "MAT")});
+    e.escribirConMarcas("zeda_asignatcurso.txt", {horas("ESO", "12", "MAT", "3")});
+    e.ejecutar(ExportarAsignaturasGrupos);
+    EXPECT_EQ(e.registros("ASIGT", {"TURNO", "NIVEL", "CURSO", "GRUPO", "HORAS"}),
+              (Registros{{"M", "ESO", "12", "AB", "3"}}));
+}
+
 }  // namespace
 }  // namespace ttz::pruebas
