@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "bench/escuela_sintetica.h"
@@ -58,6 +59,35 @@ TEST_F(EscuelaExportada, IrregularidadesDeLaEscuela) {
     const auto tramos = e.registros("DIASHORAST", {"DIHO", "CODDIHO", "HORA", "MINUTOS"});
     EXPECT_EQ(tramos[0], (std::vector<std::string>{"L1", "0101", "1", "15"}));
     EXPECT_EQ(tramos[29], (std::vector<std::string>{"V6", "0506", "6", "55"}));
+}
+
+
+// Another dBase reader sees the same tables: Python's dbfread, when it is installed.
+TEST_F(EscuelaExportada, OtroLectorDBaseLeeLasTablas) {
+    if (std::system("/usr/bin/python3 -c 'import dbfread' 2>/dev/null") != 0) GTEST_SKIP() << "sin python3-dbfread";
+    const fs::path salida = e.zeda / "volcado.txt";
+    const std::string orden = "/usr/bin/python3 '" TTZ_FUENTES "/tests/export/volcar_dbf.py' '" + e.datos.ruta().string() +
+                              "' ASIGNOMT:0,6 PROFT:2 AULAT:20 GRUPOST:14 ASIGT:0,8 DIASHORAST:0,29 >'" +
+                              salida.string() + "'";
+    ASSERT_EQ(std::system(orden.c_str()), 0);
+    EXPECT_EQ(leerBytes(salida),
+              "ASIGNOMT 40 COD:C:4:0 CODLARGO:C:8:0 NOMBRE:C:40:0 MATERIA:C:8:0\n"
+              " LCL|LENGUA_C|Lengua Castellana y Literatura|\n"
+              " MUS|MUSICA|M\xC3\xBAsica|\n"
+              "PROFT 30 ABREV:C:4:0 NOMBRE:C:40:0 DEPART:C:40:0 DNI:N:11:0 X_EMPLEADO:C:10:0 F_TOMAPOS:C:10:0\n"
+              " FEVI|Fern\xC3\xA1ndez de la Fuente Villanueva, Mar\xC3\xAD" "a|Lengua Castellana y Literatura|||\n"
+              "AULAT 21 ABREV:C:4:0 NOMBRE:C:40:0 EDIFICIO:C:1:0 MAXALUM:N:11:0 DEPCENTRO:C:10:0\n"
+              " DES1|Aula de desdoble 1 (anexo)|||\n"
+              "GRUPOST 15 ABREV:C:4:0 TURNO:C:1:0 NIVEL:C:5:0 CURSO:C:3:0 GRUPO:C:2:0 UNIDAD:C:10:0 DESCRIP:C:40:0\n"
+              " PM2|D|NIV|2|2|PMAR-2|D NIV 2 2\n"
+              "ASIGT 150 CASIG:C:4:0 CPROF:C:4:0 CGRUP:C:4:0 CAULA:C:4:0 TURNO:C:1:0 NIVEL:C:5:0 CURSO:C:3:0 "
+              "GRUPO:C:2:0 HORAS:N:20:4 SESIONES:C:20:0\n"
+              " LCL||1EA||D|ESO|1|A|4.0|1111\n"
+              " REL||1EA||D|ESO|1|A|1.5|1\xC2\xBD\n"
+              "DIASHORAST 30 DIHO:C:10:0 CODDIHO:C:10:0 DIA:C:20:0 TEXTODIA:C:20:0 HORA:C:8:0 HORADESDE:C:8:0 "
+              "HORAHASTA:C:8:0 MINUTOS:C:8:0\n"
+              " L1|0101|L||1|0800|0855|15\n"
+              " V6|0506|V||6|1305|1400|55\n");
 }
 
 }  // namespace
