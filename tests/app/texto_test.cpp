@@ -135,6 +135,16 @@ INSTANTIATE_TEST_SUITE_P(Valores, FlotanteATexto, testing::Values(
     CasoTexto{0.5, ',', "0,5"},
     CasoTexto{37.25, ',', "37,25"}));
 
+}  // namespace
+}  // namespace ttz
+
+// glibc keeps the LOCPATH search list that newlocale() builds and never frees it; the leak
+// checker of sanitized builds is told so.
+extern "C" const char* __lsan_default_suppressions() { return "leak:__argz_add_sep\n"; }
+
+namespace ttz {
+namespace {
+
 // A Spanish locale, with its decimal comma, built once into a private folder that LOCPATH
 // points to, so that the tests need no locale installed on the machine.
 class ConLocaleEspanol : public testing::Test {
