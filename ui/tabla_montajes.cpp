@@ -85,7 +85,10 @@ std::optional<TipoUnidad> clasificarMontaje(const Montaje& montaje) {
     if (contiene(kTiposSistema, montaje.tipo)) return std::nullopt;
     if (dentroDeAlguna(punto, kAreasExtraibles)) return TipoUnidad::Extraible;
     if (dentroDeAlguna(punto, kAreasSistema)) return std::nullopt;
-    if (contiene(kTiposRam, montaje.tipo)) return TipoUnidad::Ram;
+    if (contiene(kTiposRam, montaje.tipo)) {
+        if (!dentroDe(punto, "/tmp")) return std::nullopt;
+        return TipoUnidad::Ram;
+    }
     return TipoUnidad::Fija;
 }
 

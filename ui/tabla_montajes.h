@@ -26,8 +26,10 @@ std::vector<Montaje> leerTablaMontajes(std::string_view texto);
 std::string desescaparOctal(std::string_view texto);
 
 // The kind of a mount, or nothing for the system's own file systems (proc, sysfs, cgroup,
-// devpts, overlay below the root, tmpfs under /dev or /run...), which the list leaves out.
-// The root "/" is always kept, also when it is a container's overlay.
+// devpts, overlay below the root, anything under /dev, /proc, /run, /snap or /sys...), which
+// the list leaves out. The root "/" is always kept, also when it is a container's overlay.
+// Memory file systems (tmpfs) are RAM disks: the system makes many for its own use, so only
+// /tmp, where a user may save files, and those on removable media's folders are kept.
 std::optional<TipoUnidad> clasificarMontaje(const Montaje& montaje);
 
 // The drive list's rows: the kept mounts sorted by mount point, a mount point mounted twice

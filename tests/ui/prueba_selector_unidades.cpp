@@ -86,9 +86,9 @@ TEST(TablaMontajes, LaRaizDeUnContenedorSeQueda) {
 TEST(TablaMontajes, UnPuntoMontadoDosVecesTomaLaUltimaLinea) {
     const auto unidades = unidadesDeMontajes(
         leerTablaMontajes("/dev/sdb1 /mnt/datos ext4 rw 0 0\n"
-                          "tmpfs /mnt/datos tmpfs rw 0 0\n"),
+                          "srv:/datos /mnt/datos nfs rw 0 0\n"),
         etiquetaDe);
-    EXPECT_EQ(unidades, (std::vector<Unidad>{{"/mnt/datos", "/mnt/datos []", Ram}}));
+    EXPECT_EQ(unidades, (std::vector<Unidad>{{"/mnt/datos", "/mnt/datos srv:/datos", Red}}));
 }
 
 struct CasoClase {
@@ -111,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoClase{{"tmpfs", "/dev/shm", "tmpfs"}, std::nullopt},
                     CasoClase{{"/dev/vdb", "/run/algo", "ext4"}, std::nullopt},
                     CasoClase{{"mqueue", "/dev/mqueue", "mqueue"}, std::nullopt},
-                    CasoClase{{"/dev/sr0", "/", "iso9660"}, Optica}));
+                    CasoClase{{"/dev/sr0", "/", "iso9660"}, Optica},
+                    CasoClase{{"tmpfs", "/tmp", "tmpfs"}, Ram},
+                    CasoClase{{"tmpfs", "/mnt/secretos", "tmpfs"}, std::nullopt},
+                    CasoClase{{"tmpfs", "/media/ana/RAM", "tmpfs"}, Extraible}));
 
 TEST(TablaMontajes, EtiquetasComoLasEscribeElSistema) {
     EXPECT_EQ(desescaparEtiqueta("ZEDA\\x202024"), "ZEDA 2024");
