@@ -94,11 +94,19 @@ TEST(LecturaLineaALinea, LineaMasLargaQueElBufer) {
     EXPECT_EQ(leerLineaALinea(ruta), (Lineas{esperada, "fin"}));
 }
 
-TEST(LecturaLineaALinea, CRLFPartidoEntreDosLecturas) {
+TEST(Lectura, CRLFPartidoEntreDosLecturas) {
     CarpetaTemporal carpeta;
     const std::string primera(65535, 'b');
     const auto ruta = carpeta.escribir("z.txt", primera + "\r\nsegunda");
     EXPECT_EQ(leerLineaALinea(ruta), (Lineas{primera, "segunda"}));
+    EXPECT_EQ(leerArchivoEntero(ruta), (Lineas{primera, "segunda"}));
+}
+
+TEST(LecturaArchivoEntero, LineaPartidaEntreLecturasYNulEnLaSegunda) {
+    CarpetaTemporal carpeta;
+    const std::string larga(100000, 'c');
+    const auto ruta = carpeta.escribir("z.txt", "a\r\n" + larga + "\n" + std::string(70000, 'd') + '\0' + "e\r\n");
+    EXPECT_EQ(leerArchivoEntero(ruta), (Lineas{"a", larga, std::string(70000, 'd')}));
 }
 
 TEST(LecturaLineaALinea, FinNoConsumeNada) {
