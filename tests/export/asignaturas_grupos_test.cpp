@@ -132,14 +132,6 @@ TEST_F(Asignaciones, SinArchivoDeCursosLasHorasQuedanVacias) {
               (Registros{{"MAT", "", "1EA", "", "ESO", "", ""}}));
 }
 
-TEST_F(Asignaciones, SinArchivoDeAsignacionesAvisaYNoTocaLaTabla) {
-    e.crearTablaAnterior("ASIGT");
-    e.ejecutar(ExportarAsignaturasGrupos);
-    EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{"No existe archivo de grupos (ZEDA_ASIGNATGRUPO.TXT)"});
-    EXPECT_EQ(e.estado.Transformado, -1);
-    EXPECT_TRUE(e.tablaAnteriorIntacta("ASIGT"));
-}
-
 TEST_F(Asignaciones, HorasNoNumericasTerminanConErrorYLaTablaSigueComoEstaba) {
     e.crearTablaAnterior("ASIGT");
     e.escribirConMarcas("zeda_asignatgrupo.txt", {asignacion("1EA", "MAT"), asignacion("1EA", "ING")});
@@ -171,17 +163,8 @@ TEST(AsignacionesSinGrupos, SinTablaDeGruposTerminaConErrorYLaTablaSigueComoEsta
 // keeps them, cut to its widths.
 TEST(AsignacionesGruposAjenos, AtributosCortadosAlAnchoDeAsigt) {
     EscenarioExportacion e;
-    auto grupos = e.almacen.recrear("GRUPOST", {tablas::DefinicionCampo::texto("ABREV", 4),
-                                                tablas::DefinicionCampo::texto("TURNO", 10),
-                                                tablas::DefinicionCampo::texto("NIVEL", 10),
-                                                tablas::DefinicionCampo::texto("CURSO", 10),
-                                                tablas::DefinicionCampo::texto("GRUPO", 10)});
-    grupos->anadir();
-    for (const auto& [campo, valor] : {std::pair{"ABREV", "G1"}, {"TURNO", "MA\xD1" "ANA"}, {"NIVEL", "ESO"},
-                                       {"CURSO", "12 X"}, {"GRUPO", "ABC"}})
-        grupos->ponerTexto(campo, valor);
-    grupos->grabar();
-    grupos->cerrar();
+    e.crearTabla("GRUPOST", {{"ABREV", 4}, {"TURNO", 10}, {"NIVEL", 10}, {"CURSO", 10}, {"GRUPO", 10}},
+                 {{"G1", "MA\xD1" "ANA", "ESO", "12 X", "ABC"}});
     e.escribirConMarcas("zeda_asignatgrupo.txt", {asignacion("G1", "MAT")});
     e.escribirConMarcas("zeda_asignatcurso.txt", {horas("ESO", "12", "MAT", "3")});
     e.ejecutar(ExportarAsignaturasGrupos);

@@ -126,31 +126,6 @@ TEST_F(Catalogos, SoloCabeceraYPieDanTablaVacia) {
     EXPECT_TRUE(e.registros("AULAT", {"ABREV"}).empty());
 }
 
-struct CasoFalta {
-    void (*paso)(const exportacion::Contexto&);
-    const char* tabla;
-    const char* mensaje;
-};
-
-class ArchivoQueFalta : public ::testing::TestWithParam<CasoFalta> {};
-
-TEST_P(ArchivoQueFalta, AvisaMarcaFalloYNoTocaLaTabla) {
-    EscenarioExportacion e;
-    e.crearTablaAnterior(GetParam().tabla);
-    e.estado.Transformado = 1;
-    e.ejecutar(GetParam().paso);
-    EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{GetParam().mensaje});
-    EXPECT_EQ(e.estado.Transformado, -1);
-    EXPECT_TRUE(e.tablaAnteriorIntacta(GetParam().tabla));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Catalogos, ArchivoQueFalta,
-    ::testing::Values(
-        CasoFalta{ExportarAsignaturas, "ASIGNOMT", "No existe archivo de asignaturas (ZEDA_ASIGNAT.TXT)"},
-        CasoFalta{ExportarProfesores, "PROFT", "No existe archivo de profesores (ZEDA_PROF.TXT)"},
-        CasoFalta{ExportarAulas, "AULAT", "No existe archivo de aulas (ZEDA_AULAS.TXT)"}));
-
 TEST_F(Catalogos, UnaCarpetaConElNombreDelArchivoEsUnArchivoQueFalta) {
     std::filesystem::create_directories(e.zeda / "zeda_asignat.txt");
     e.ejecutar(ExportarAsignaturas);

@@ -53,11 +53,16 @@ Registros EscenarioExportacion::registros(const std::string& tabla, const std::v
 
 bool EscenarioExportacion::existeTabla(const std::string& tabla) const { return existeArchivo(almacen.rutaTabla(tabla)); }
 
-void EscenarioExportacion::crearTablaAnterior(const std::string& tabla) {
-    auto nueva = almacen.recrear(tabla, {tablas::DefinicionCampo::texto("C", 10)});
-    nueva->anadir();
-    nueva->ponerTexto("C", "anterior");
-    nueva->grabar();
+void EscenarioExportacion::crearTabla(const std::string& tabla, const std::vector<std::pair<std::string, int>>& campos,
+                                      const Registros& registros) {
+    std::vector<tablas::DefinicionCampo> definiciones;
+    for (const auto& [nombre, ancho] : campos) definiciones.push_back(tablas::DefinicionCampo::texto(nombre, ancho));
+    auto nueva = almacen.recrear(tabla, definiciones);
+    for (const auto& registro : registros) {
+        nueva->anadir();
+        for (std::size_t i = 0; i < registro.size(); ++i) nueva->ponerTexto(static_cast<int>(i), registro[i]);
+        nueva->grabar();
+    }
     nueva->cerrar();
 }
 

@@ -36,8 +36,11 @@ public:
     // The records of a table, each with the values of the fields asked for, as text.
     Registros registros(const std::string& tabla, const std::vector<std::string>& campos);
     bool existeTabla(const std::string& tabla) const;
+    // A table of text fields of those names and widths, with the records given.
+    void crearTabla(const std::string& tabla, const std::vector<std::pair<std::string, int>>& campos,
+                    const Registros& registros);
     // A table of one text field C with one record "anterior", standing for an earlier export.
-    void crearTablaAnterior(const std::string& tabla);
+    void crearTablaAnterior(const std::string& tabla) { crearTabla(tabla, {{"C", 10}}, {{"anterior"}}); }
     bool tablaAnteriorIntacta(const std::string& tabla);
 
     CarpetaTemporal zeda;

@@ -7,6 +7,7 @@
 #include "app/errores.h"
 #include "escenario_exportacion.h"
 #include "export/exportacion.h"
+#include "export/pasos.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::pruebas {
@@ -46,6 +47,27 @@ TEST_F(Exportacion, CarpetaVaciaSeisAvisosYFinalizado) {
     EXPECT_EQ(e.estado.Transformado, -1);
     for (const auto& tabla : kTablas) EXPECT_TRUE(e.tablaAnteriorIntacta(tabla)) << tabla;
 }
+
+// Each step on its own: a missing file is reported, marks the run as failed and leaves the
+// table of an earlier export.
+class ArchivoQueFalta : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(ArchivoQueFalta, AvisaMarcaFalloYNoTocaLaTabla) {
+    using namespace exportacion;
+    constexpr void (*kPasos[])(const Contexto&) = {ExportarAsignaturas, ExportarProfesores,        ExportarAulas,
+                                                   ExportarGrupos,      ExportarAsignaturasGrupos, ExportarTramos};
+    const std::size_t paso = GetParam();
+    EscenarioExportacion e;
+    e.crearTablaAnterior(kTablas[paso]);
+    e.estado.Transformado = 1;
+    e.ejecutar(kPasos[paso]);
+    EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{kMensajesFalta[paso]});
+    EXPECT_EQ(e.estado.Transformado, -1);
+    EXPECT_TRUE(e.tablaAnteriorIntacta(kTablas[paso]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Exportacion, ArchivoQueFalta, ::testing::Range<std::size_t>(0, 6),
+                         [](const auto& info) { return kTablas[info.param]; });
 
 TEST_F(Exportacion, CursorOcupadoDuranteLosPasosYNormalAntesDeFinalizado) {
     e.exportar();
@@ -96,19 +118,8 @@ TEST_F(Exportacion, EscuelaDeEjemploCompleta) {
 TEST_F(Exportacion, SoloFaltaElArchivoDeGruposLasAsignacionesUsanLosGruposAnteriores) {
     copiarEscuela(e);
     fs::remove(e.zeda / "zeda_grupo.txt");
-    {
-        auto grupos = e.almacen.recrear("GRUPOST", {tablas::DefinicionCampo::texto("ABREV", 4),
-                                                     tablas::DefinicionCampo::texto("TURNO", 1),
-                                                     tablas::DefinicionCampo::texto("NIVEL", 5),
-                                                     tablas::DefinicionCampo::texto("CURSO", 3),
-                                                     tablas::DefinicionCampo::texto("GRUPO", 2)});
-        grupos->anadir();
-        for (const auto& [campo, valor] : {std::pair{"ABREV", "1EA"}, {"TURNO", "V"}, {"NIVEL", "ANT"}, {"CURSO", "9"},
-                                           {"GRUPO", "Z"}})
-            grupos->ponerTexto(campo, valor);
-        grupos->grabar();
-        grupos->cerrar();
-    }
+    e.crearTabla("GRUPOST", {{"ABREV", 4}, {"TURNO", 1}, {"NIVEL", 5}, {"CURSO", 3}, {"GRUPO", 2}},
+                 {{"1EA", "V", "ANT", "9", "Z"}});
     e.exportar();
     EXPECT_EQ(e.interlocutor.mensajes,
               (std::vector<std::string>{"No existe archivo de grupos (ZEDA_GRUPO.TXT)", "Proceso finalizado"}));

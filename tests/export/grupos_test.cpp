@@ -58,14 +58,5 @@ TEST(GruposArchivo, NombreEnPluralSeSaltaYCodigosRepetidosSeGuardan) {
     EXPECT_EQ(e.registros("GRUPOST", {"ABREV", "UNIDAD"}), (Registros{{"G", "1ESOA"}, {"G", "1ESOB"}}));
 }
 
-TEST(GruposArchivo, QueFaltaAvisaYNoTocaLaTabla) {
-    EscenarioExportacion e;
-    e.crearTablaAnterior("GRUPOST");
-    e.ejecutar(ExportarGrupos);
-    EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{"No existe archivo de grupos (ZEDA_GRUPO.TXT)"});
-    EXPECT_EQ(e.estado.Transformado, -1);
-    EXPECT_TRUE(e.tablaAnteriorIntacta("GRUPOST"));
-}
-
 }  // namespace
 }  // namespace ttz::pruebas

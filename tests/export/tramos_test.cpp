@@ -136,14 +136,5 @@ INSTANTIATE_TEST_SUITE_P(
         CasoErrorEntero{"FinFallaAntesQueInicio", {tramo("A", "L", "ab", "cd")}, "'cd' no es un valor entero v\xE1lido"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(TramosArchivo, QueFaltaAvisaYNoTocaLaTabla) {
-    EscenarioExportacion e;
-    e.crearTablaAnterior("DIASHORAST");
-    e.ejecutar(ExportarTramos);
-    EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{"No existe archivo de grupos (ZEDA_SESIONES.TXT)"});
-    EXPECT_EQ(e.estado.Transformado, -1);
-    EXPECT_TRUE(e.tablaAnteriorIntacta("DIASHORAST"));
-}
-
 }  // namespace
 }  // namespace ttz::pruebas
