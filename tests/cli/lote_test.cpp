@@ -60,6 +60,16 @@ TEST_F(Lote, CarpetaPorOmisionEsLaActual) {
     EXPECT_EQ(r.salida, "Proceso finalizado\n");
 }
 
+TEST_F(Lote, CarpetaRelativaYConSeparadorFinal) {
+    copiarEscuela();
+    const std::string deVuelta = "../" + trabajo.ruta().filename().string() + "/";
+    for (const std::string& carpeta : {std::string("."), std::string("./"), deVuelta}) {
+        const auto r = ejecutar("exportar --carpeta '" + carpeta + "' --datos '" + datos.ruta().string() + "'");
+        EXPECT_EQ(r.estado, 0) << carpeta << r.errores;
+        EXPECT_EQ(r.salida, "Proceso finalizado\n") << carpeta;
+    }
+}
+
 TEST_F(Lote, CarpetaVaciaAvisaCadaArchivoYTerminaConUno) {
     const auto r = ejecutar("exportar " + opciones());
     EXPECT_EQ(r.estado, 1);
