@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <limits>
 
 #include "app/errores.h"
@@ -32,12 +32,13 @@ double textoAFlotante(std::string_view texto, char separador) {
     return aFlotante(conPunto);
 }
 
-std::string conFormato(const char* formato, int precision, double valor) {
-    const int largo = std::snprintf(nullptr, 0, formato, precision, valor);
-    std::string texto(static_cast<std::size_t>(largo) + 1, '\0');
-    std::snprintf(texto.data(), texto.size(), formato, precision, valor);
-    texto.pop_back();
-    return texto;
+// A finite value with that many digits after the point, in fixed or exponent ("1.5E+02") form.
+std::string conFormato(double valor, std::chars_format forma, int precision) {
+    char texto[1100];  // the longest fixed form: 309 digits, the point and 255 decimals
+    const auto fin = std::to_chars(texto, texto + sizeof texto, valor, forma, precision).ptr;
+    std::string resultado(texto, fin);
+    std::replace(resultado.begin(), resultado.end(), 'e', 'E');
+    return resultado;
 }
 
 std::int32_t redondearAEntero(double valor, const std::string& comoTexto) {
@@ -122,10 +123,10 @@ std::string CampoDBF::numeroATexto(double valor, char separador) const {
     if (std::isfinite(valor)) {
         if (clase() == TipoCampo::Entero) valor = std::round(valor);
         if (valor == 0) valor = 0;  // no "-0"
-        std::string texto = conFormato("%.*f", decimales_, valor);
+        std::string texto = conFormato(valor, std::chars_format::fixed, decimales_);
         if (decimales_ > 0)
             for (int precision = 15; static_cast<int>(texto.size()) > ancho_ && precision >= 0; --precision)
-                texto = conFormato("%.*E", precision, valor);
+                texto = conFormato(valor, std::chars_format::scientific, precision);
         if (static_cast<int>(texto.size()) <= ancho_) return texto;
     }
     throw Error("El valor " + flotanteATexto(valor, separador) + " no cabe en el campo '" + nombre_ + "'");

@@ -1,5 +1,7 @@
 #include "tables/tabla_dbase.h"
 
+#include <algorithm>
+
 #include "app/errores.h"
 #include "tables/mensajes_tabla.h"
 #include "zeda/linea_zeda.h"
@@ -31,10 +33,28 @@ TablaDBase::~TablaDBase() {
     archivo_.cerrar();
 }
 
+namespace {
+
+char mayuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+bool igualEnMayusculas(std::string_view nombre, const std::string& enMayusculas) {
+    return nombre.size() == enMayusculas.size() &&
+           std::equal(nombre.begin(), nombre.end(), enMayusculas.begin(),
+                      [](char a, char b) { return mayuscula(a) == b; });
+}
+
+}  // namespace
+
+// Fields are mostly asked for in their order, so the search starts after the last one found.
 int TablaDBase::campo(std::string_view nombre) const {
-    const std::string buscado = zeda::mayusculas(nombre);
-    for (std::size_t i = 0; i < nombresEnMayusculas_.size(); ++i)
-        if (nombresEnMayusculas_[i] == buscado) return static_cast<int>(i);
+    const std::size_t cuantos = nombresEnMayusculas_.size();
+    for (std::size_t paso = 0; paso < cuantos; ++paso) {
+        const std::size_t i = (ultimoCampo_ + 1 + paso) % cuantos;
+        if (igualEnMayusculas(nombre, nombresEnMayusculas_[i])) {
+            ultimoCampo_ = i;
+            return static_cast<int>(i);
+        }
+    }
     throw ErrorCampo(std::string(nombre));
 }
 

@@ -59,7 +59,9 @@ TEST_F(PruebaAjenos, EditarSaltaLosBorradosYLosConserva) {
 }
 
 struct CasoNumero {
-    CampoAMano campo;
+    char tipo;
+    int ancho;
+    int decimales;
     std::string bytes;
     std::string texto;
     std::int32_t entero;
@@ -70,7 +72,7 @@ class NumerosAjenos : public PruebaAjenos, public ::testing::WithParamInterface<
 
 TEST_P(NumerosAjenos, SeLeenComoNumeros) {
     const auto& caso = GetParam();
-    carpeta.escribir("AJENA.DBF", dbfAMano({caso.campo}, {" " + caso.bytes}));
+    carpeta.escribir("AJENA.DBF", dbfAMano({{"V", caso.tipo, caso.ancho, caso.decimales}}, {" " + caso.bytes}));
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
     tabla->primero();
     EXPECT_EQ(tabla->comoTexto("V"), caso.texto);
@@ -80,14 +82,14 @@ TEST_P(NumerosAjenos, SeLeenComoNumeros) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, NumerosAjenos,
-    ::testing::Values(CasoNumero{{"V", 'N', 6, 2}, "  2.50", "2,5", 3, 2.5},
-                      CasoNumero{{"V", 'F', 10, 3}, "    -1.500", "-1,5", -2, -1.5},
-                      CasoNumero{{"V", 'N', 5, 0}, "   42", "42", 42, 42},
-                      CasoNumero{{"V", 'N', 4, 0}, "-007", "-7", -7, -7},
-                      CasoNumero{{"V", 'N', 5, 0}, "     ", "", 0, 0},
-                      CasoNumero{{"V", 'F', 8, 2}, "        ", "", 0, 0},
-                      CasoNumero{{"V", 'N', 3, 0}, "1  ", "1", 1, 1},
-                      CasoNumero{{"V", 'F', 10, 0}, "    1.5E+2", "150", 150, 150}));
+    ::testing::Values(CasoNumero{'N', 6, 2, "  2.50", "2,5", 3, 2.5},
+                      CasoNumero{'F', 10, 3, "    -1.500", "-1,5", -2, -1.5},
+                      CasoNumero{'N', 5, 0, "   42", "42", 42, 42},
+                      CasoNumero{'N', 4, 0, "-007", "-7", -7, -7},
+                      CasoNumero{'N', 5, 0, "     ", "", 0, 0},
+                      CasoNumero{'F', 8, 2, "        ", "", 0, 0},
+                      CasoNumero{'N', 3, 0, "1  ", "1", 1, 1},
+                      CasoNumero{'F', 10, 0, "    1.5E+2", "150", 150, 150}));
 
 TEST_F(PruebaAjenos, UnNumeroIlegibleFalla) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"V", 'N', 3, 0}}, {" ***"}));
