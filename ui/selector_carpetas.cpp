@@ -26,8 +26,6 @@ QString mostrar(const std::string& bytes) {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
-std::string bytesDe(const QString& ruta) { return QFile::encodeName(ruta).toStdString(); }
-
 // A row: the icon at its indent, the text 4 pixels after it, only the text highlighted.
 class DelegadoFilas : public QStyledItemDelegate {
 public:
@@ -78,15 +76,19 @@ ListaDirectorios::ListaDirectorios(QWidget* padre)
 QString ListaDirectorios::carpetaActual() const { return mostrar(actual_); }
 
 void ListaDirectorios::cambiarCarpeta(const QString& carpeta) {
-    cambiarCarpetaProceso(bytesDe(carpeta));
+    cambiarRuta(QFile::encodeName(carpeta).toStdString());
+}
+
+void ListaDirectorios::cambiarRuta(const std::string& ruta) {
+    cambiarCarpetaProceso(ruta);
     actual_ = carpetaProceso();
     reconstruir();
     emit carpetaCambiada(carpetaActual());
 }
 
-void ListaDirectorios::abrir(const QString& carpeta) {
+void ListaDirectorios::abrir(const std::string& ruta) {
     try {
-        cambiarCarpeta(carpeta);
+        cambiarRuta(ruta);
     } catch (const Error&) {
         aviso_();
     }
@@ -105,7 +107,7 @@ void ListaDirectorios::keyPressEvent(QKeyEvent* evento) {
 
 void ListaDirectorios::abrirFila(QListWidgetItem* fila) {
     if (static_cast<IconoCarpeta>(fila->data(kRolIcono).toInt()) == IconoCarpeta::Actual) return;
-    abrir(QFile::decodeName(fila->data(kRolRuta).toByteArray()));
+    abrir(fila->data(kRolRuta).toByteArray().toStdString());
 }
 
 void ListaDirectorios::reconstruir() {
@@ -138,11 +140,11 @@ ListaUnidades::ListaUnidades(ListaDirectorios* directorios, std::vector<Unidad> 
     for (const auto& unidad : unidades_) addItem(QIcon(iconoUnidad(unidad.tipo)), mostrar(unidad.texto));
     connect(directorios_, &ListaDirectorios::carpetaCambiada, this, &ListaUnidades::seguirCarpeta);
     connect(this, &QComboBox::activated, this, &ListaUnidades::elegir);
-    seguirCarpeta(directorios_->carpetaActual());
+    seguirCarpeta();
 }
 
-void ListaUnidades::seguirCarpeta(const QString& carpeta) {
-    const auto ruta = bytesDe(carpeta);
+void ListaUnidades::seguirCarpeta() {
+    const auto& ruta = directorios_->rutaActual();
     const int indice = unidadDe(unidades_, ruta, separadorCarpetas());
     if (indice >= 0) carpetas_.visitar(unidades_[indice], ruta);
     setCurrentIndex(indice);
@@ -150,7 +152,7 @@ void ListaUnidades::seguirCarpeta(const QString& carpeta) {
 
 void ListaUnidades::elegir(int indice) {
     const auto destino = carpetas_.carpetaDe(unidades_.at(indice));
-    if (mostrar(destino) != directorios_->carpetaActual()) directorios_->abrir(mostrar(destino));
+    if (destino != directorios_->rutaActual()) directorios_->abrir(destino);
 }
 
 }  // namespace ttz::ui

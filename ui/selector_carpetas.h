@@ -23,15 +23,18 @@ class ListaDirectorios : public QListWidget {
     Q_OBJECT
 public:
     explicit ListaDirectorios(QWidget* padre = nullptr);
-    // The current folder (the process's current folder as last read back).
+    // The current folder (the process's current folder as last read back), for display, and
+    // in the file system's own bytes.
     QString carpetaActual() const;
+    const std::string& rutaActual() const { return actual_; }
     // Makes the folder current through the process's current folder; on failure the error
     // box is shown by the caller (ttz::ErrorES raised) and nothing changes.
     void cambiarCarpeta(const QString& carpeta);
-    // What the user's double-click or drive choice does: cambiarCarpeta, with a failure given
+    void cambiarRuta(const std::string& ruta);
+    // What the user's double-click or drive choice does: cambiarRuta, with a failure given
     // to the error notice, which is called inside the handler of the error so that it can
     // rethrow it. The notice is the application's error box unless another one is given.
-    void abrir(const QString& carpeta);
+    void abrir(const std::string& ruta);
     void ponerAvisoError(std::function<void()> aviso);
 
 signals:
@@ -59,7 +62,7 @@ public:
                   QWidget* padre = nullptr);
 
 private:
-    void seguirCarpeta(const QString& carpeta);
+    void seguirCarpeta();
     void elegir(int indice);
 
     ListaDirectorios* directorios_;

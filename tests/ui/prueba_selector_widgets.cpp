@@ -49,6 +49,16 @@ protected:
         ASSERT_NE(elemento, nullptr) << texto.toStdString();
         pruebas::dobleClicEnFila(*lista_, *elemento);
     }
+    // The errors of the folder list's notice, by code and text, instead of the error box.
+    void registrarErrores() {
+        lista_->ponerAvisoError([this] {
+            try {
+                throw;
+            } catch (const ErrorES& error) {
+                errores_.emplace_back(error.codigo(), error.what());
+            }
+        });
+    }
     // The rows below the root, for comparing without the temporary folder's own path.
     QStringList filasDesde(const QString& primera) const {
         const auto filas = textos();
@@ -59,6 +69,8 @@ protected:
     pruebas::CarpetaTemporal temporal_;
     fs::path raiz_, zeda_;
     std::unique_ptr<ListaDirectorios> lista_;
+    using Errores = std::vector<std::pair<int, std::string>>;
+    Errores errores_;
 };
 
 TEST_F(Selector, EmpiezaEnLaCarpetaDelProcesoConSusFilas) {
@@ -151,23 +163,30 @@ TEST_F(Selector, LaEtiquetaSigueALaCarpeta) {
     EXPECT_LE(QFontMetrics(Label2.font()).horizontalAdvance(Label2.text()), 287);
 }
 
+// A name that is not UTF-8 is shown as well as it can be and opened by its own bytes.
+TEST_F(Selector, NombreQueNoEsUtf8SeAbrePorSusBytes) {
+    const std::string nombre = "caf\xE9";
+    fs::create_directories(zeda_ / nombre);
+    lista_->cambiarCarpeta(qt(zeda_));
+    QListWidgetItem* fila = nullptr;
+    for (int i = 0; i < lista_->count(); ++i)
+        if (lista_->item(i)->data(kRolRuta).toByteArray().toStdString() == (zeda_ / nombre).string())
+            fila = lista_->item(i);
+    ASSERT_NE(fila, nullptr);
+    pruebas::dobleClicEnFila(*lista_, *fila);
+    EXPECT_EQ(fs::current_path(), zeda_ / nombre);
+    EXPECT_EQ(lista_->rutaActual(), (zeda_ / nombre).string());
+}
+
 // The folder is removed after the list was built: the error notice gets "No se encuentra el
 // archivo" and the folder list, the process and the rows stay where they were.
 TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
-    std::vector<std::pair<int, std::string>> errores;
-    lista_->ponerAvisoError([&] {
-        try {
-            throw;
-        } catch (const ErrorES& error) {
-            errores.emplace_back(error.codigo(), error.what());
-        }
-    });
+    registrarErrores();
     QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
     const auto filasAntes = textos();
     fs::remove(zeda_ / "2023");
     dobleClic("2023");
-    ASSERT_EQ(errores.size(), 1u);
-    EXPECT_EQ(errores[0], std::make_pair(2, std::string("No se encuentra el archivo")));
+    EXPECT_EQ(errores_, (Errores{{2, "No se encuentra el archivo"}}));
     EXPECT_EQ(avisos.count(), 0);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);
@@ -231,16 +250,9 @@ TEST_F(SelectorUnidades, ElegirUnaUnidadVaASuCarpetaActual) {
 }
 
 TEST_F(SelectorUnidades, UnaUnidadQueNoSePuedeAbrirDejaLaCarpeta) {
-    std::vector<std::string> errores;
-    lista_->ponerAvisoError([&] {
-        try {
-            throw;
-        } catch (const Error& error) {
-            errores.emplace_back(error.what());
-        }
-    });
+    registrarErrores();
     elegir(2);
-    EXPECT_EQ(errores, std::vector<std::string>{"No se encuentra el archivo"});
+    EXPECT_EQ(errores_, (Errores{{2, "No se encuentra el archivo"}}));
     EXPECT_EQ(unidades_.currentIndex(), 2);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);
