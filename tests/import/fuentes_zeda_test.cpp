@@ -8,6 +8,7 @@ namespace ttz::importacion {
 namespace {
 
 const std::string kInicio = "0ZEDA_ASIGNAT.TXT" + std::string(34, ' ');  // columns 1-51
+const std::string kPie = "9ZEDA_ASIGNAT.TXT" + std::string(34, ' ');
 
 struct CasoCodigo {
     std::vector<std::string> lineas;
@@ -31,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCodigo{{}, ""},
                       CasoCodigo{{"1MAT", " " + kInicio + "NO", kInicio + "PRIMERO1", kInicio + "SEGUNDO2"},
                                  "PRIMERO1"},
-                      CasoCodigo{{"1MAT", "9" + kInicio.substr(1) + "PIE"}, ""}));
+                      CasoCodigo{{"1MAT", kPie + "PIE"}, ""}));
 
 struct CasoModo {
     std::string segundaLinea;
