@@ -27,9 +27,6 @@ bool bloquear(int fd, Retencion retencion) {
 
 }  // namespace
 
-ArchivoTabla::ArchivoTabla(std::filesystem::path ruta, std::filesystem::path mostrada, std::intptr_t manejador)
-    : ruta_(std::move(ruta)), mostrada_(std::move(mostrada)), manejador_(manejador) {}
-
 ArchivoTabla ArchivoTabla::abrir(const std::filesystem::path& ruta, bool escritura, Retencion retencion) {
     const int fd = ::open(ruta.c_str(), (escritura ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (fd < 0) {
@@ -56,21 +53,6 @@ ArchivoTabla ArchivoTabla::crearTemporal(const std::filesystem::path& carpeta, c
         if (error != EEXIST || numero == 999) throw Error(mensajes::noSePuedeCrear(mostrada, textoErrorSistema(error)));
     }
 }
-
-ArchivoTabla::ArchivoTabla(ArchivoTabla&& otro) noexcept
-    : ruta_(std::move(otro.ruta_)), mostrada_(std::move(otro.mostrada_)), manejador_(std::exchange(otro.manejador_, -1)) {}
-
-ArchivoTabla& ArchivoTabla::operator=(ArchivoTabla&& otro) noexcept {
-    if (this != &otro) {
-        cerrar();
-        ruta_ = std::move(otro.ruta_);
-        mostrada_ = std::move(otro.mostrada_);
-        manejador_ = std::exchange(otro.manejador_, -1);
-    }
-    return *this;
-}
-
-ArchivoTabla::~ArchivoTabla() { cerrar(); }
 
 std::uint64_t ArchivoTabla::tamano() const {
     struct stat datos {};

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <system_error>
 #include <utility>
 
 #include "app/errores.h"
@@ -12,14 +13,7 @@ namespace {
 HANDLE manejo(std::intptr_t manejador) { return reinterpret_cast<HANDLE>(manejador); }
 std::intptr_t numero(HANDLE h) { return reinterpret_cast<std::intptr_t>(h); }
 
-std::string textoDeWindows(DWORD error) {
-    char texto[512] = {};
-    const DWORD largo = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                       0, texto, sizeof texto, nullptr);
-    std::string mensaje(texto, largo);
-    while (!mensaje.empty() && (mensaje.back() == '\r' || mensaje.back() == '\n')) mensaje.pop_back();
-    return mensaje;
-}
+std::string textoDeWindows(DWORD error) { return std::system_category().message(static_cast<int>(error)); }
 
 // The share mode is the hold: a shared holder lets others read and write beside it, an
 // exclusive one lets nobody else open the file.
@@ -37,9 +31,6 @@ OVERLAPPED en(std::uint64_t posicion) {
 }
 
 }  // namespace
-
-ArchivoTabla::ArchivoTabla(std::filesystem::path ruta, std::filesystem::path mostrada, std::intptr_t manejador)
-    : ruta_(std::move(ruta)), mostrada_(std::move(mostrada)), manejador_(manejador) {}
 
 ArchivoTabla ArchivoTabla::abrir(const std::filesystem::path& ruta, bool escritura, Retencion retencion) {
     const DWORD acceso = escritura ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
@@ -64,21 +55,6 @@ ArchivoTabla ArchivoTabla::crearTemporal(const std::filesystem::path& carpeta, c
         if (error != ERROR_FILE_EXISTS || n == 999) throw Error(mensajes::noSePuedeCrear(mostrada, textoDeWindows(error)));
     }
 }
-
-ArchivoTabla::ArchivoTabla(ArchivoTabla&& otro) noexcept
-    : ruta_(std::move(otro.ruta_)), mostrada_(std::move(otro.mostrada_)), manejador_(std::exchange(otro.manejador_, -1)) {}
-
-ArchivoTabla& ArchivoTabla::operator=(ArchivoTabla&& otro) noexcept {
-    if (this != &otro) {
-        cerrar();
-        ruta_ = std::move(otro.ruta_);
-        mostrada_ = std::move(otro.mostrada_);
-        manejador_ = std::exchange(otro.manejador_, -1);
-    }
-    return *this;
-}
-
-ArchivoTabla::~ArchivoTabla() { cerrar(); }
 
 std::uint64_t ArchivoTabla::tamano() const {
     LARGE_INTEGER t{};
