@@ -61,7 +61,7 @@ Medida exportarUnaVez(const fs::path& escuela, const fs::path& datos) {
     const auto inicio = std::chrono::steady_clock::now();
     ttz::exportacion::ejecutarExportacion(escuela.string() + "/", entorno);
     const auto fin = std::chrono::steady_clock::now();
-    if (estado.Transformado != 1) throw std::runtime_error("la exportaci\xF3n no termin\xF3 bien");
+    if (estado.Transformado != 1) throw std::runtime_error("the export did not end with Transformado 1");
     return {std::chrono::duration<double, std::milli>(fin - inicio).count(), cpuMs() - cpuInicio};
 }
 

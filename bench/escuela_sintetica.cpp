@@ -189,7 +189,7 @@ std::string campo(std::string_view valor, std::size_t ancho) {
 std::string base36(int numero, int cifras) {
     std::string texto(static_cast<std::size_t>(cifras), '0');
     for (int i = cifras - 1; i >= 0; --i, numero /= 36) texto[i] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[numero % 36];
-    if (numero != 0) throw std::out_of_range("la escuela sint\xE9tica no cabe en c\xF3\x64igos de cuatro caracteres");
+    if (numero != 0) throw std::out_of_range("the synthetic school does not fit in codes of four characters");
     return texto;
 }
 
@@ -333,7 +333,7 @@ void escribirEscuela(const std::filesystem::path& carpeta, int factor) {
     for (const auto& archivo : generarEscuela(factor)) {
         std::ofstream salida(carpeta / archivo.nombre, std::ios::binary);
         salida.write(archivo.contenido.data(), static_cast<std::streamsize>(archivo.contenido.size()));
-        if (!salida) throw std::runtime_error("no se puede escribir " + (carpeta / archivo.nombre).string());
+        if (!salida) throw std::runtime_error("cannot write " + (carpeta / archivo.nombre).string());
     }
 }
 

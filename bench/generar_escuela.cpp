@@ -1,4 +1,4 @@
-// generar_escuela CARPETA [FACTOR]: writes the seven ZEDA export files of a synthetic school
+// generar_escuela FOLDER [FACTOR]: writes the seven ZEDA export files of a synthetic school
 // FACTOR times the size of the sample school (1 writes the sample itself).
 #include <cstdlib>
 #include <exception>
@@ -9,7 +9,7 @@
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) {
-        std::cerr << "uso: generar_escuela CARPETA [FACTOR]\n";
+        std::cerr << "usage: generar_escuela FOLDER [FACTOR]\n";
         return 64;
     }
     try {
