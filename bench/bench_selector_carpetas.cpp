@@ -1,6 +1,7 @@
 // The folder chooser with many subfolders: how long the folder list takes to be rebuilt when
 // the current folder changes, and how long the drive list takes to read the system's drives.
-// Prints one line per size: subfolders, median milliseconds of a change of folder.
+// Prints one line per size: subfolders, median milliseconds of a change of folder, and of it
+// the part spent listing the subfolders and building the sorted rows.
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "bench/medicion.h"
+#include "ui/filas_carpetas.h"
 #include "ui/selector_carpetas.h"
+#include "ui/subcarpetas.h"
 #include "ui/unidades.h"
 
 namespace fs = std::filesystem;
@@ -46,17 +49,24 @@ int main(int argc, char** argv) {
     fs::create_directories(base);
     ttz::ui::ListaDirectorios lista;
 
-    std::printf("subcarpetas  cambio_de_carpeta_ms\n");
+    std::printf("subcarpetas  cambio_de_carpeta_ms  listado_ms  filas_ordenadas_ms\n");
     for (int subcarpetas : {10, 100, 1000, 10000}) {
         const auto carpeta = carpetaCon(base, subcarpetas);
-        std::vector<double> tiempos;
+        std::vector<double> cambios, listados, filas;
         for (int vez = 0; vez < 7; ++vez) {
             lista.cambiarRuta(base.string());
-            const auto inicio = Reloj::now();
+            auto inicio = Reloj::now();
             lista.cambiarRuta(carpeta.string());
-            tiempos.push_back(segundosDesde(inicio));
+            cambios.push_back(segundosDesde(inicio));
+            inicio = Reloj::now();
+            auto nombres = ttz::ui::listarSubcarpetas(carpeta.string());
+            listados.push_back(segundosDesde(inicio));
+            inicio = Reloj::now();
+            ttz::ui::filasCarpetas(carpeta.string(), std::move(nombres), '/');
+            filas.push_back(segundosDesde(inicio));
         }
-        std::printf("%11d  %20.2f\n", subcarpetas, medianaMs(tiempos));
+        std::printf("%11d  %20.2f  %10.2f  %18.2f\n", subcarpetas, medianaMs(cambios),
+                    medianaMs(listados), medianaMs(filas));
     }
 
     std::vector<double> tiempos;
