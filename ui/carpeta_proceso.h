@@ -9,5 +9,8 @@ namespace ttz::ui {
 std::string carpetaProceso();
 // Makes the folder the process's current folder.
 void cambiarCarpetaProceso(const std::string& carpeta);
+// Where to stand when the process's current folder cannot be told: the root of the system
+// (of its Windows drive on Windows).
+std::string carpetaDeRespaldo();
 
 }  // namespace ttz::ui

@@ -22,4 +22,6 @@ void cambiarCarpetaProceso(const std::string& carpeta) {
     if (::chdir(carpeta.c_str()) != 0) throw ErrorES(codigoES(errno));
 }
 
+std::string carpetaDeRespaldo() { return "/"; }
+
 }  // namespace ttz::ui

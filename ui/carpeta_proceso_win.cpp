@@ -22,4 +22,10 @@ void cambiarCarpetaProceso(const std::string& carpeta) {
     if (!SetCurrentDirectoryA(carpeta.c_str())) throw ErrorES(static_cast<int>(GetLastError()));
 }
 
+std::string carpetaDeRespaldo() {
+    char windows[MAX_PATH + 1] = "C:\\";
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows, 3);
+}
+
 }  // namespace ttz::ui

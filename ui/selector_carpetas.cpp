@@ -54,13 +54,24 @@ public:
     }
 };
 
+std::string carpetaDeArranque(const std::function<void()>& aviso) {
+    try {
+        return carpetaProceso();
+    } catch (const Error&) {
+        aviso();
+    }
+    cambiarCarpetaProceso(carpetaDeRespaldo());
+    return carpetaProceso();
+}
+
 }  // namespace
 
 ListaDirectorios::ListaDirectorios(QWidget* padre)
-    : QListWidget(padre), actual_(carpetaProceso()), aviso_([] {
+    : QListWidget(padre), aviso_([] {
           DialogosQt dialogos;
           informarExcepcionActual(dialogos);
-      }) {
+      }),
+      actual_(carpetaDeArranque(aviso_)) {
     setObjectName(QStringLiteral("Directorios"));
     setItemDelegate(new DelegadoFilas(this));
     setUniformItemSizes(true);

@@ -22,6 +22,8 @@ inline constexpr int kRolIcono = Qt::UserRole + 2;    // int: the IconoCarpeta
 class ListaDirectorios : public QListWidget {
     Q_OBJECT
 public:
+    // Starts in the process's current folder; when the system cannot tell it (the folder was
+    // removed before the start) the error is shown and the list starts at the root.
     explicit ListaDirectorios(QWidget* padre = nullptr);
     // The current folder (the process's current folder as last read back), for display, and
     // in the file system's own bytes.
@@ -47,8 +49,8 @@ private:
     void abrirFila(QListWidgetItem* fila);
     void reconstruir();
 
-    std::string actual_;  // the file system's bytes
     std::function<void()> aviso_;
+    std::string actual_;  // the file system's bytes
 };
 
 // Unidades: a drop-down without typing, one row per drive (mount point elsewhere). It shows

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -256,6 +258,27 @@ TEST_F(SelectorUnidades, UnaUnidadQueNoSePuedeAbrirDejaLaCarpeta) {
     EXPECT_EQ(unidades_.currentIndex(), 2);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);
+}
+
+TEST(SelectorInicio, SinCarpetaDeArranqueMuestraElErrorYEmpiezaEnLaRaiz) {
+    pruebas::aplicacionSinPantalla();
+    pruebas::CarpetaProcesoGuardada guardada;
+    pruebas::CarpetaTemporal temporal;
+    fs::create_directories(temporal / "borrada");
+    fs::current_path(temporal / "borrada");
+    fs::remove(temporal / "borrada");
+    QString caja;
+    QTimer::singleShot(0, [&] {
+        if (auto* mensaje = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caja = mensaje->text();
+            mensaje->done(0);
+        }
+    });
+    ListaDirectorios lista;
+    EXPECT_EQ(caja, "No se encuentra el archivo.");
+    EXPECT_EQ(lista.carpetaActual(), "/");
+    EXPECT_EQ(fs::current_path(), fs::path("/"));
+    EXPECT_EQ(lista.currentItem()->text(), "/");
 }
 
 TEST(SelectorInicio, LaListaDeUnidadesDelSistemaMuestraLaRaiz) {
