@@ -48,8 +48,9 @@ bool igualEnMayusculas(std::string_view nombre, const std::string& enMayusculas)
 // Fields are mostly asked for in their order, so the search starts after the last one found.
 int TablaDBase::campo(std::string_view nombre) const {
     const std::size_t cuantos = nombresEnMayusculas_.size();
+    std::size_t i = ultimoCampo_;
     for (std::size_t paso = 0; paso < cuantos; ++paso) {
-        const std::size_t i = (ultimoCampo_ + 1 + paso) % cuantos;
+        if (++i == cuantos) i = 0;
         if (igualEnMayusculas(nombre, nombresEnMayusculas_[i])) {
             ultimoCampo_ = i;
             return static_cast<int>(i);
