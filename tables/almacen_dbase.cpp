@@ -38,6 +38,7 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
     if (error) throw Error(mensajes::noSePuedeCrear(destino, textoErrorSistema(error.value())));
     std::optional<ArchivoTabla> anterior;
     if (existeArchivo(destino)) anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
+    borrarTemporalesAbandonados(carpetaDatos_, nombreBase(nombre));
     ArchivoTabla temporal = ArchivoTabla::crearTemporal(carpetaDatos_, nombreBase(nombre), destino);
     Publicacion publicacion(temporal.ruta(), destino, std::move(anterior),
                             resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")));

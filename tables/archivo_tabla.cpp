@@ -1,6 +1,9 @@
 #include "tables/archivo_tabla.h"
 
+#include <system_error>
 #include <utility>
+
+#include "app/errores.h"
 
 namespace ttz::tablas {
 
@@ -21,5 +24,19 @@ ArchivoTabla& ArchivoTabla::operator=(ArchivoTabla&& otro) noexcept {
 }
 
 ArchivoTabla::~ArchivoTabla() { cerrar(); }
+
+void borrarTemporalesAbandonados(const std::filesystem::path& carpeta, const std::string& base) {
+    std::error_code error;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta, error)) {
+        const std::string nombre = entrada.path().filename().string();
+        if (!nombre.starts_with(base + ".~") || !nombre.ends_with(".dbf")) continue;
+        try {
+            ArchivoTabla::abrir(entrada.path(), false, Retencion::Exclusiva);
+            borrarArchivo(entrada.path());
+        } catch (const Error&) {
+            // Still being staged by its owner.
+        }
+    }
+}
 
 }  // namespace ttz::tablas

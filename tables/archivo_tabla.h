@@ -17,8 +17,8 @@ public:
     // An existing table file. Fails at once, naming the file, when it is missing or when another
     // program holds it in a way that excludes this hold.
     static ArchivoTabla abrir(const std::filesystem::path& ruta, bool escritura, Retencion retencion);
-    // A new file of unique name "<base>.~<n>.dbf" in the folder, open for reading and writing;
-    // its errors name the table it stands for (mostrada).
+    // A new file of unique name "<base>.~<n>.dbf" in the folder, open for reading and writing
+    // and held exclusively; its errors name the table it stands for (mostrada).
     static ArchivoTabla crearTemporal(const std::filesystem::path& carpeta, const std::string& base,
                                       const std::filesystem::path& mostrada);
 
@@ -52,6 +52,9 @@ private:
     std::intptr_t manejador_;
 };
 
+// Removes the staging files "<base>.~<n>.dbf" of the folder that nobody holds any more: those
+// left behind by a process that ended without closing its table.
+void borrarTemporalesAbandonados(const std::filesystem::path& carpeta, const std::string& base);
 // Puts the staged file in the place of a table that does not exist yet.
 void publicarArchivo(const std::filesystem::path& temporal, const std::filesystem::path& destino);
 // Removes a file; a failure is ignored.

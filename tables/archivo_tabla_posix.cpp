@@ -48,7 +48,10 @@ ArchivoTabla ArchivoTabla::crearTemporal(const std::filesystem::path& carpeta, c
     for (int numero = 0;; ++numero) {
         auto ruta = carpeta / (prefijo + std::to_string(numero) + ".dbf");
         const int fd = ::open(ruta.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return ArchivoTabla(std::move(ruta), mostrada, fd);
+        if (fd >= 0) {
+            bloquear(fd, Retencion::Exclusiva);  // tells a live staging file from one left by a crash
+            return ArchivoTabla(std::move(ruta), mostrada, fd);
+        }
         const int error = errno;
         if (error != EEXIST || numero == 999) throw Error(mensajes::noSePuedeCrear(mostrada, textoErrorSistema(error)));
     }

@@ -197,6 +197,29 @@ TEST_F(PruebaAlmacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
     EXPECT_TRUE(nombresEn(carpeta.ruta()).empty());
 }
 
+TEST_F(PruebaAlmacen, RecrearBorraLoQueDejoUnaRecreacionInterrumpida) {
+    carpeta.escribir("CODIGOS.~99999-0.dbf", "restos");
+    carpeta.escribir("OTRA.~99999-0.dbf", "de otra tabla");
+    escribirCodigos({"A"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), (std::set<std::string>{"CODIGOS.DBF", "OTRA.~99999-0.dbf"}));
+}
+
+TEST_F(PruebaAlmacen, DosRecreacionesDeLaMismaTablaConviven) {
+    auto primera = recrearCodigos();
+    auto segunda = recrearCodigos();
+    primera->anadir();
+    primera->ponerTexto("COD", "1");
+    primera->grabar();
+    segunda->anadir();
+    segunda->ponerTexto("COD", "2");
+    segunda->grabar();
+    primera->cerrar();
+    EXPECT_EQ(leerCodigos(), std::vector<std::string>{"1"});
+    segunda->cerrar();
+    EXPECT_EQ(leerCodigos(), std::vector<std::string>{"2"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+}
+
 TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
     escribirCodigos({"A"});
     carpeta.escribir("CODIGOS.MDX", "indice");
