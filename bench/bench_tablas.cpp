@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
     informar("store write, 1/10 of the records", decima, 0);
     informar("store write (staged, fsync, publish)", escritura, base);
     std::printf("%-40s store write / (fwrite + fsync) = x%.2f\n", "", escritura.segundos / baseSincronizada);
-    informar("shapelib record calls, 1/10 of the records", shapelib, base / 10);
+    informar("shapelib record calls, 1/10 of them", shapelib, base / 10);
     informar("store read back (6 texts, 1 float)", lectura, 0);
     fs::remove_all(carpeta);
     return 0;
