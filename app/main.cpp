@@ -7,6 +7,7 @@
 #include "app/archivos.h"
 #include "app/ayuda.h"
 #include "app/cotejo.h"
+#include "app/errores.h"
 #include "app/linea_ordenes.h"
 #include "app/reloj.h"
 #include "app/resultado_ini.h"
@@ -41,6 +42,10 @@ int main(int argc, char** argv) {
         return aplicacion.exec();
     } catch (const ttz::ui::ErrorAnfitrion& error) {
         std::cerr << error.what() << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        // Without its window the tool cannot go on; the error still gets its box.
+        dialogos.mostrarCajaError(ttz::textoCajaError(error.what()));
         return 1;
     }
 }

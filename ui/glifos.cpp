@@ -33,11 +33,11 @@ QPixmap glifoSalir() {
     auto imagen = lienzo();
     QPainter pintor(&imagen);
     // The exit sign: a small green plate with a white arrow.
-    pintor.fillRect(QRect(5, 0, 9, 4), QColor(0, 150, 60));
+    pintor.fillRect(QRect(5, 0, 10, 5), QColor(0, 150, 60));
     pintor.setPen(Qt::white);
-    pintor.drawLine(7, 2, 11, 2);
-    pintor.drawLine(10, 1, 11, 2);
-    pintor.drawPoint(10, 3);
+    pintor.drawLine(7, 2, 12, 2);
+    pintor.drawPoint(11, 1);
+    pintor.drawPoint(11, 3);
     // The door frame and the dark doorway behind the open door.
     pintor.setPen(QColor(90, 60, 30));
     pintor.drawRect(QRect(4, 5, 10, 12));

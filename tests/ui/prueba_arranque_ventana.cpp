@@ -205,5 +205,18 @@ TEST(Aspecto, Label2MuestraLaCarpetaActual) {
     EXPECT_EQ(label2->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
+TEST(Aspecto, Label2AcortaUnaRutaQueNoCabeEnElAnchoDeLaLista) {
+    BancoVentana banco;
+    const auto larga = banco.carpeta / "una carpeta con un nombre bastante largo" /
+                       "otra carpeta con un nombre todav\xC3\xADa m\xC3\xA1s largo" / "Centro";
+    std::filesystem::create_directories(larga);
+    CarpetaActualPrestada prestada(larga);
+    auto ventana = banco.crear({});
+    auto* label2 = ventana->findChild<QLabel*>("Label2");
+    EXPECT_LE(QFontMetrics(label2->font()).horizontalAdvance(label2->text()), 287);
+    EXPECT_TRUE(label2->text().contains("...")) << label2->text().toStdString();
+    EXPECT_TRUE(label2->text().endsWith("/Centro")) << label2->text().toStdString();
+}
+
 }  // namespace
 }  // namespace ttz::pruebas
