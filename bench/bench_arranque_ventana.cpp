@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
         const bool leido = std::fscanf(tuberia, "%lf", &interno) == 1;
         const auto fin = std::chrono::steady_clock::now();
         pclose(tuberia);
+        // Lets the display server settle the previous run before the next one starts.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
         if (!leido) {
             std::fprintf(stderr, "the tool printed no time (no display?)\n");
             return 1;
