@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "app/errores.h"
 #include "app/perfil_privado.h"
 #include "app/resultado_ini.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/mensaje_error.h"
+#include "zeda/sin_privilegios.h"
 
 namespace ttz {
 namespace {
@@ -73,15 +74,13 @@ TEST_F(EscribirResultado, UsaElArchivoExistenteEnOtrasMayusculas) {
 }
 
 TEST_F(EscribirResultado, CarpetaSinPermisoDeEscrituraFallaConSuMensaje) {
-    if (geteuid() == 0) GTEST_SKIP() << "root escribe en cualquier carpeta";
-    std::filesystem::permissions(carpeta.ruta(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    namespace fs = std::filesystem;
+    fs::permissions(carpeta.ruta(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     const auto archivo = carpeta / "Tempalix.ini";
-    try {
-        escribirResultado(archivo, 1);
-        FAIL();
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + archivo.string());
-    }
+    EXPECT_EQ(pruebas::sinPrivilegios([&] { return pruebas::mensajeDeError([&] { escribirResultado(archivo, 1); }); }),
+              "Unable to write to " + archivo.string());
+    EXPECT_FALSE(fs::exists(archivo));
 }
 
 TEST_F(EscribirResultado, CarpetaInexistenteFallaConSuMensaje) {

@@ -31,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // Decreasing components truncate towards the start colour.
                     CasoBanda{kBlanco, kAbajo, 49, 51, {250, 212, 128}}, CasoBanda{kBlanco, kAbajo, 50, 51, kAbajo},
                     CasoBanda{{0, 0, 0}, {255, 255, 255}, 128, 256, {128, 128, 128}},
-                    CasoBanda{kArriba, kAbajo, 0, 1, kArriba}));
+                    CasoBanda{kArriba, kAbajo, 0, 1, kArriba}),
+    [](const auto& info) { return "Banda" + std::to_string(info.param.i) + "De" + std::to_string(info.param.n); });
 
 TEST(Bandas, UnaPorFilaHasta256) {
     const auto bandas = bandasMitad(10, 60, kArriba, kBlanco);

@@ -46,7 +46,8 @@ TEST_P(CajaMensaje, SinIconoConAceptarQueCierraConLaTecla) {
     EXPECT_EQ(vista.botones, QStringList{"Aceptar"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Teclas, CajaMensaje, testing::Values(Qt::Key_Return, Qt::Key_Escape));
+INSTANTIATE_TEST_SUITE_P(Teclas, CajaMensaje, testing::Values(Qt::Key_Return, Qt::Key_Escape),
+                         [](const auto& info) { return info.param == Qt::Key_Return ? "Intro" : "Escape"; });
 
 TEST(CajaError, IconoDeErrorYUnSoloBotonConElTextoEnWindows1252) {
     CajaVista vista;
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, ErrorEscapado,
                                          CasoEscapado{"Termina en punto.", "Termina en punto."},
                                          CasoEscapado{"Termina en coma,", "Termina en coma,"},
                                          CasoEscapado{"'$1A2B ' no es un valor entero v\xE1lido",
-                                                      "'$1A2B ' no es un valor entero v\xE1lido."}));
+                                                      "'$1A2B ' no es un valor entero v\xE1lido."}),
+                         [](const auto& info) { return "Caso" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace ttz::ui
