@@ -1,0 +1,126 @@
+// A data folder that refuses the export: read-only, full, or with a table held by another
+// program. Each ends the run with a clear error that names the table, and no table is lost:
+// every table is either as it was or complete and new, and no staging file stays behind.
+#include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/archivos.h"
+#include "fallos/escuelas.h"
+#include "fallos/procesos.h"
+#include "tables/almacen_dbase.h"
+#include "tables/mensajes_tabla.h"
+#include "zeda/sin_privilegios.h"
+
+namespace ttz::pruebas {
+namespace {
+
+std::string entreComillas(const fs::path& ruta) { return "\"" + ruta.string() + "\""; }
+
+TEST(CarpetaDatosSoloLectura, ErrorQueNombraLaPrimeraTablaYNadaCambia) {
+    const Escuelas& escuelas = Escuelas::comunes();
+    const CarpetaTemporal datos;
+    restaurar(datos.ruta(), escuelas.anterior);
+    using fs::perms;
+    fs::permissions(datos.ruta(), perms::owner_read | perms::owner_exec | perms::group_read | perms::group_exec |
+                                      perms::others_read | perms::others_exec);
+    auto exportar = [&] { return exportarEnProceso(escuelas.grande.ruta(), datos.ruta()); };
+    const std::string mensaje = sinPrivilegios(exportar);
+    fs::permissions(datos.ruta(), perms::owner_all, fs::perm_options::add);
+
+    EXPECT_EQ(mensaje, "No se puede crear la tabla " + entreComillas(datos / "ASIGNOMT.DBF") + ". " +
+                           textoErrorSistema(EACCES));
+    EXPECT_EQ(tomarInstantanea(datos.ruta()), escuelas.anterior);
+    EXPECT_EQ(provisionales(datos.ruta()), 0);
+}
+
+TEST(TablaRetenida, OtroProgramaLaTieneAbiertaYLaExportacionParaAhi) {
+    const Escuelas& escuelas = Escuelas::comunes();
+    const CarpetaTemporal datos;
+    restaurar(datos.ruta(), escuelas.anterior);
+    tablas::AlmacenDBase almacen(datos.ruta(), ',');
+    std::unique_ptr<tablas::Tabla> retenida;  // lives on in the child
+    auto retener = [&] { retenida = almacen.abrir("AULAT", tablas::ModoApertura::LecturaEscrituraExclusiva); };
+    {
+        const HijoEnEspera otroPrograma(retener);
+        ASSERT_TRUE(otroPrograma.listo());
+        EXPECT_EQ(exportarEnProceso(escuelas.grande.ruta(), datos.ruta()),
+                  tablas::mensajes::abiertaEnOtroPrograma(datos / "AULAT.DBF"));
+    }
+    // The steps before the held table are complete; it and the later ones are as they were.
+    const Instantanea despues = tomarInstantanea(datos.ruta());
+    for (const auto& tabla : kTablasExportacion) {
+        const bool anterior = tabla != "ASIGNOMT" && tabla != "PROFT";
+        EXPECT_EQ(despues.at(tabla), (anterior ? escuelas.anterior : escuelas.referencia).at(tabla)) << tabla;
+    }
+    EXPECT_EQ(provisionales(datos.ruta()), 0);
+
+    EXPECT_EQ(exportarEnProceso(escuelas.grande.ruta(), datos.ruta()), "(sin error)");
+    EXPECT_EQ(tomarInstantanea(datos.ruta()), escuelas.referencia);
+}
+
+// In a child of its own mount namespace, a small memory file system is mounted on the folder;
+// the earlier tables are put in it, it is filled up to the given free space and the export of
+// the 10x school runs into it. One line per free space: the error, then the counts of tables
+// as before, complete, mixed, and of staging files left. "omitida" when mounting is refused.
+std::string exportarEnDiscoLleno(const Escuelas& escuelas, const fs::path& montaje, const std::vector<int>& kbLibres) {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("ttz-lleno", montaje.c_str(), "tmpfs", 0, "size=1m") != 0)
+        return "omitida";
+    const fs::path datos = montaje / "datos";
+    std::ostringstream informe;
+    for (int kb : kbLibres) {
+        restaurar(datos, escuelas.anterior);
+        struct statvfs sistema {};
+        ::statvfs(montaje.c_str(), &sistema);
+        const auto libres = static_cast<long long>(sistema.f_bavail) * static_cast<long long>(sistema.f_frsize);
+        std::ofstream(montaje / "relleno", std::ios::binary) << std::string(std::max(0LL, libres - kb * 1024LL), 'r');
+        const std::string mensaje = exportarEnProceso(escuelas.grande.ruta(), datos);
+        fs::remove(montaje / "relleno");
+        const Comparacion comparacion = comparar(datos, escuelas.anterior, escuelas.referencia);
+        informe << mensaje << '|' << comparacion.comoAntes << '|' << comparacion.completas << '|'
+                << comparacion.mezcladas.size() << '|' << provisionales(datos) << '\n';
+    }
+    return informe.str();
+}
+
+TEST(CarpetaDatosLlena, ErrorQueNombraUnaTablaYNingunaPerdida) {
+    const Escuelas& escuelas = Escuelas::comunes();
+    const CarpetaTemporal montaje;
+    const std::vector<int> kbLibres = {0, 16, 64, 128};
+    auto exportar = [&] { return exportarEnDiscoLleno(escuelas, montaje.ruta(), kbLibres); };
+    const std::string informe = enHijo(exportar);
+    if (informe == "omitida") GTEST_SKIP() << "no se puede montar un sistema de archivos en memoria";
+    std::cout << informe;
+
+    std::istringstream lineas(informe);
+    std::string linea;
+    int completas = 0;
+    for (int kb : kbLibres) {
+        ASSERT_TRUE(std::getline(lineas, linea)) << informe;
+        SCOPED_TRACE(std::to_string(kb) + " KiB libres: " + linea);
+        std::istringstream campos(linea);
+        std::string mensaje, comoAntes, nuevas, mezcladas, restos;
+        std::getline(campos, mensaje, '|');
+        std::getline(campos, comoAntes, '|');
+        std::getline(campos, nuevas, '|');
+        std::getline(campos, mezcladas, '|');
+        std::getline(campos, restos, '|');
+        EXPECT_NE(mensaje.find("\"" + (montaje / "datos").string() + "/"), std::string::npos);
+        EXPECT_NE(mensaje.find(".DBF\""), std::string::npos);
+        EXPECT_EQ(std::stoi(comoAntes) + std::stoi(nuevas), 6);
+        EXPECT_EQ(mezcladas, "0");
+        EXPECT_EQ(restos, "0");
+        completas += std::stoi(nuevas);
+    }
+    EXPECT_GT(completas, 0);  // with more room the first steps complete
+}
+
+}  // namespace
+}  // namespace ttz::pruebas

@@ -1,0 +1,81 @@
+// An export killed with SIGKILL at a random moment leaves every table either exactly as it was
+// before the run or complete and new, never half old and half new.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <iostream>
+#include <random>
+
+#include "fallos/escuelas.h"
+#include "fallos/procesos.h"
+
+namespace ttz::pruebas {
+namespace {
+
+constexpr int kVueltas = 50;
+
+// The microseconds that a whole run of the batch tool takes here, start-up included.
+long duracionDeUnaExportacion(const Escuelas& escuelas, const fs::path& datos) {
+    restaurar(datos, escuelas.anterior);
+    const auto inicio = std::chrono::steady_clock::now();
+    EXPECT_EQ(exportarConLote(escuelas.grande.ruta(), datos), 0);
+    const auto duracion = std::chrono::steady_clock::now() - inicio;
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::microseconds>(duracion).count());
+}
+
+Instantanea sinTablas() {
+    Instantanea vacia;
+    for (const auto& tabla : kTablasExportacion) vacia[tabla] = std::nullopt;
+    return vacia;
+}
+
+TEST(ExportacionMatada, CadaTablaQuedaComoAntesOCompletaYNueva) {
+    const Escuelas& escuelas = Escuelas::comunes();
+    const CarpetaTemporal datos;
+    const long duracion = duracionDeUnaExportacion(escuelas, datos.ruta());
+    const unsigned semilla = std::random_device()();
+    SCOPED_TRACE("semilla " + std::to_string(semilla) + ", exportaci\xF3n de " + std::to_string(duracion) + " us");
+    std::mt19937 azar(semilla);
+    std::uniform_int_distribution<long> espera(0, duracion + duracion / 5);
+    const Instantanea vacia = sinTablas();
+
+    int muertes = 0, aMedias = 0, tablas = 0, mezcladas = 0, restos = 0;
+    for (int vuelta = 0; vuelta < kVueltas; ++vuelta) {
+        // Half the runs find the tables of an earlier export, half an empty data folder.
+        const Instantanea& antes = vuelta % 2 == 0 ? escuelas.anterior : vacia;
+        restaurar(datos.ruta(), antes);
+        const long microsegundos = espera(azar);
+        const pid_t hijo = lanzar({rutaLote(), "exportar", "--carpeta", escuelas.grande.ruta().string(), "--datos",
+                                   datos.ruta().string()});
+        ASSERT_GT(hijo, 0);
+        ::usleep(static_cast<useconds_t>(microsegundos));
+        ::kill(hijo, SIGKILL);
+        const FinHijo fin = esperar(hijo);
+        if (fin.matado) {
+            ++muertes;
+        } else {
+            EXPECT_EQ(fin.estado, 0) << "vuelta " << vuelta;
+        }
+        const Comparacion comparacion = comparar(datos.ruta(), antes, escuelas.referencia);
+        tablas += comparacion.tablas;
+        mezcladas += static_cast<int>(comparacion.mezcladas.size());
+        if (comparacion.completas > 0 && comparacion.comoAntes > 0) ++aMedias;
+        EXPECT_TRUE(comparacion.mezcladas.empty())
+            << "vuelta " << vuelta << ", muerte a los " << microsegundos << " us: " << comparacion.mezcladas.front();
+        restos += provisionales(datos.ruta());
+    }
+    std::cout << "vueltas " << kVueltas << ", muertes " << muertes << " (" << aMedias
+              << " entre dos tablas), tablas comparadas " << tablas << ", mezcladas " << mezcladas
+              << ", archivos provisionales abandonados " << restos << '\n';
+    EXPECT_EQ(tablas, kVueltas * static_cast<int>(kTablasExportacion.size()));
+    EXPECT_GE(muertes, kVueltas / 5);
+
+    // What the killed runs left behind does not keep the next run from completing.
+    EXPECT_EQ(exportarConLote(escuelas.grande.ruta(), datos.ruta()), 0);
+    EXPECT_EQ(tomarInstantanea(datos.ruta()), escuelas.referencia);
+}
+
+}  // namespace
+}  // namespace ttz::pruebas
