@@ -3,10 +3,12 @@
 #include <shapefil.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <memory>
 #include <string>
 
+#include "app/archivos.h"
 #include "app/errores.h"
 #include "tables/mensajes_tabla.h"
 #include "zeda/linea_zeda.h"
@@ -99,6 +101,52 @@ struct CerrarDBF {
     void operator()(DBFInfo* dbf) const { DBFClose(dbf); }
 };
 
+// shapelib ignores failed writes of the header; these hooks keep the first failure's system
+// error, so that a full disk is reported as such and not later as a damaged table.
+class EscrituraVigilada {
+public:
+    EscrituraVigilada() {
+        SASetupDefaultHooks(&ganchos_);
+        predeterminados() = ganchos_;
+        ganchos_.FWrite = escribir;
+        ganchos_.FFlush = vaciar;
+        ganchos_.FClose = cerrar;
+        error() = 0;
+    }
+    SAHooks* ganchos() { return &ganchos_; }
+    int errorSistema() const { return error(); }
+
+private:
+    static SAHooks& predeterminados() {
+        thread_local SAHooks ganchos;
+        return ganchos;
+    }
+    static int& error() {
+        thread_local int primero = 0;
+        return primero;
+    }
+    static void anotar(bool fallo) {
+        if (fallo && error() == 0) error() = errno != 0 ? errno : ENOSPC;
+    }
+    static SAOffset escribir(void* bytes, SAOffset tamano, SAOffset cuantos, SAFile archivo) {
+        const SAOffset escritos = predeterminados().FWrite(bytes, tamano, cuantos, archivo);
+        anotar(escritos < cuantos);
+        return escritos;
+    }
+    static int vaciar(SAFile archivo) {
+        const int resultado = predeterminados().FFlush(archivo);
+        anotar(resultado != 0);
+        return resultado;
+    }
+    static int cerrar(SAFile archivo) {
+        const int resultado = predeterminados().FClose(archivo);
+        anotar(resultado != 0);
+        return resultado;
+    }
+
+    SAHooks ganchos_;
+};
+
 void validarCampos(const std::vector<DefinicionCampo>& campos, const std::filesystem::path& ruta) {
     std::vector<std::string> vistos;
     for (const auto& campo : campos) {
@@ -129,9 +177,8 @@ CabeceraDBF leerCabecera(const ArchivoTabla& archivo, const std::filesystem::pat
 void crearTablaVacia(const std::filesystem::path& archivo, const std::vector<DefinicionCampo>& campos,
                      const std::filesystem::path& ruta) {
     validarCampos(campos, ruta);
-    SAHooks ganchos;
-    SASetupDefaultHooks(&ganchos);
-    std::unique_ptr<DBFInfo, CerrarDBF> dbf(DBFCreateLL(archivo.string().c_str(), "LDID/87", &ganchos));
+    EscrituraVigilada escritura;
+    std::unique_ptr<DBFInfo, CerrarDBF> dbf(DBFCreateLL(archivo.string().c_str(), "LDID/87", escritura.ganchos()));
     if (!dbf) throw Error(mensajes::noSePuedeCrear(ruta, ""));
     fecharHoy(dbf.get());
     for (const auto& definicion : campos) {
@@ -140,6 +187,9 @@ void crearTablaVacia(const std::filesystem::path& archivo, const std::vector<Def
                                   campo.decimales()) < 0)
             throw Error(mensajes::noSePuedeCrear(ruta, "Campo '" + campo.nombre() + "' inv\xE1lido"));
     }
+    dbf.reset();
+    if (escritura.errorSistema() != 0)
+        throw Error(mensajes::noSePuedeCrear(ruta, textoErrorSistema(escritura.errorSistema())));
 }
 
 }  // namespace ttz::tablas
