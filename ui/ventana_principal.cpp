@@ -67,51 +67,67 @@ TMForm::TMForm(const std::vector<std::string>& parametros, PuertosVentana puerto
 
 int TMForm::escalar(int pixeles) const { return static_cast<int>(std::lround(pixeles * escala_)); }
 
+QRect TMForm::escalar(QRect area) const {
+    return {escalar(area.x()), escalar(area.y()), escalar(area.width()), escalar(area.height())};
+}
+
+QLabel* TMForm::crearEtiqueta(QWidget* panel, const char* nombre, const QString& texto, QPoint posicion) {
+    auto* etiqueta = new QLabel(texto, panel);
+    etiqueta->setObjectName(QString::fromLatin1(nombre));
+    etiqueta->move(escalar(posicion.x()), escalar(posicion.y()));
+    return etiqueta;
+}
+
+QPushButton* TMForm::crearBoton(QWidget* panel, const char* nombre, const QString& texto, QRect area) {
+    auto* boton = new QPushButton(texto, panel);
+    boton->setObjectName(QString::fromLatin1(nombre));
+    boton->setGeometry(escalar(area));
+    return boton;
+}
+
 void TMForm::crearControles() {
     Draw3D2 = new PanelDegradado(kColoresLados, this);
     Draw3D3 = new PanelDegradado(kColoresLados, this);
     Draw3D1 = new PanelDegradado(kColoresInferior, this);
-    auto etiqueta = [this](QWidget* panel, const char* nombre, const QString& texto, int x, int y) {
-        auto* label = new QLabel(texto, panel);
-        label->setObjectName(QString::fromLatin1(nombre));
-        label->move(escalar(x), escalar(y));
-        return label;
-    };
-    auto boton = [this](QWidget* panel, const char* nombre, const QString& texto, QRect area) {
-        auto* pulsador = new QPushButton(texto, panel);
-        pulsador->setObjectName(QString::fromLatin1(nombre));
-        pulsador->setGeometry(escalar(area.x()), escalar(area.y()), escalar(area.width()), escalar(area.height()));
-        return pulsador;
-    };
+    Draw3D1->setObjectName(QStringLiteral("Draw3D1"));
+    Draw3D2->setObjectName(QStringLiteral("Draw3D2"));
+    Draw3D3->setObjectName(QStringLiteral("Draw3D3"));
+    crearLados();
+    crearPanelInferior();
+    ordenarTabulacion();
+    conectar();
+}
 
-    const auto fuenteTitulo = QFont(kFamilia, 12, QFont::Bold);
-    Label3 = etiqueta(Draw3D2, "Label3", QStringLiteral("Transformar datos desde ZEDA hacia Tempalix "), 24, 24);
-    Label4 = etiqueta(Draw3D3, "Label4", QStringLiteral("Transformar datos desde Tempalix hacia ZEDA"), 8, 24);
-    for (auto [label, ancho] : {std::pair{Label3, 265}, std::pair{Label4, 305}}) {
-        label->setFont(fuenteTitulo);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->resize(escalar(ancho), escalar(57));
+void TMForm::crearLados() {
+    Label3 = crearEtiqueta(Draw3D2, "Label3", QStringLiteral("Transformar datos desde ZEDA hacia Tempalix "), {24, 24});
+    Label4 = crearEtiqueta(Draw3D3, "Label4", QStringLiteral("Transformar datos desde Tempalix hacia ZEDA"), {8, 24});
+    for (auto [etiqueta, ancho] : {std::pair{Label3, 265}, std::pair{Label4, 305}}) {
+        etiqueta->setFont(QFont(kFamilia, 12, QFont::Bold));
+        etiqueta->setWordWrap(true);
+        etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        etiqueta->resize(escalar(ancho), escalar(57));
     }
-    BExportar = boton(Draw3D2, "BExportar", QStringLiteral("Aceptar"), {88, 72, 89, 25});
-    BImportar = boton(Draw3D3, "BImportar", QStringLiteral("Aceptar"), {96, 72, 89, 25});
+    BExportar = crearBoton(Draw3D2, "BExportar", QStringLiteral("Aceptar"), {88, 72, 89, 25});
+    BImportar = crearBoton(Draw3D3, "BImportar", QStringLiteral("Aceptar"), {96, 72, 89, 25});
     for (auto* aceptar : {BExportar, BImportar}) {
         aceptar->setIcon(glifoAceptar());
         aceptar->setIconSize({kLadoGlifo, kLadoGlifo});
         aceptar->setDefault(true);
     }
+}
 
+void TMForm::crearPanelInferior() {
     const QColor azul(0, 0, 255), rojo(255, 0, 0), fondoInferior(204, 216, 230), fondoListas(240, 251, 255);
-    Label5 = etiqueta(Draw3D1, "Label5", QStringLiteral("Carpeta en la que se encuentran los Ficheros TXT de ZEDA"), 9, 5);
-    Label6 = etiqueta(Draw3D1, "Label6", QStringLiteral("Ruta Actual:"), 9, 19);
+    Label5 = crearEtiqueta(Draw3D1, "Label5", QStringLiteral("Carpeta en la que se encuentran los Ficheros TXT de ZEDA"), {9, 5});
+    Label6 = crearEtiqueta(Draw3D1, "Label6", QStringLiteral("Ruta Actual:"), {9, 19});
     for (auto* opaca : {Label5, Label6}) {
         colorear(*opaca, QPalette::WindowText, azul);
         colorear(*opaca, QPalette::Window, fondoInferior);
         opaca->setAutoFillBackground(true);
         opaca->adjustSize();
     }
-    Label2 = etiqueta(Draw3D1, "Label2", {}, 70, 20);
-    Label1 = etiqueta(Draw3D1, "Label1", QStringLiteral("TransTempalixZEDA para TM11 V-1.0"), 368, 142);
+    Label2 = crearEtiqueta(Draw3D1, "Label2", {}, {70, 20});
+    Label1 = crearEtiqueta(Draw3D1, "Label1", QStringLiteral("TransTempalixZEDA para TM11 V-1.0"), {368, 142});
     for (auto* roja : {Label2, Label1}) {
         roja->setFont(negrita(fuenteVentana()));
         colorear(*roja, QPalette::WindowText, rojo);
@@ -119,27 +135,26 @@ void TMForm::crearControles() {
     Label1->adjustSize();
 
     Directorios = new ListaDirectorios(Draw3D1);
-    Directorios->setGeometry(escalar(8), escalar(34), escalar(287), escalar(106));
+    Directorios->setGeometry(escalar(QRect(8, 34, 287, 106)));
     Unidades = new ListaUnidades(Directorios, Draw3D1);
-    Unidades->setGeometry(escalar(8), escalar(142), escalar(137), escalar(19));
+    Unidades->setGeometry(escalar(QRect(8, 142, 137, 19)));
     for (QWidget* lista : {static_cast<QWidget*>(Directorios), static_cast<QWidget*>(Unidades)}) {
         colorear(*lista, QPalette::Base, fondoListas);
         colorear(*lista, QPalette::Button, fondoListas);
     }
-    Button1 = boton(Draw3D1, "Button1", QStringLiteral("F1 AYUDA"), {220, 142, 75, 21});
-    BClose = boton(Draw3D1, "BClose", QStringLiteral("&Salir"), {385, 105, 89, 25});
+    Button1 = crearBoton(Draw3D1, "Button1", QStringLiteral("F1 AYUDA"), {220, 142, 75, 21});
+    BClose = crearBoton(Draw3D1, "BClose", QStringLiteral("&Salir"), {385, 105, 89, 25});
     BClose->setIcon(glifoSalir());
     BClose->setIconSize({kLadoGlifo, kLadoGlifo});
+}
 
-    Draw3D1->setObjectName(QStringLiteral("Draw3D1"));
-    Draw3D2->setObjectName(QStringLiteral("Draw3D2"));
-    Draw3D3->setObjectName(QStringLiteral("Draw3D3"));
-    ordenarTabulacion();
-
-    auto& dialogos = puertos_.dialogos;
-    connect(BExportar, &QPushButton::clicked, this, [this, &dialogos] { ejecutarProtegido(dialogos, [this] { BExportarClick(); }); });
-    connect(BImportar, &QPushButton::clicked, this, [this, &dialogos] { ejecutarProtegido(dialogos, [this] { BImportarClick(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this, &dialogos] { ejecutarProtegido(dialogos, [this] { Button1Click(); }); });
+void TMForm::conectar() {
+    auto protegido = [this](void (TMForm::*manejador)()) {
+        return [this, manejador] { ejecutarProtegido(puertos_.dialogos, [this, manejador] { (this->*manejador)(); }); };
+    };
+    connect(BExportar, &QPushButton::clicked, this, protegido(&TMForm::BExportarClick));
+    connect(BImportar, &QPushButton::clicked, this, protegido(&TMForm::BImportarClick));
+    connect(Button1, &QPushButton::clicked, this, protegido(&TMForm::Button1Click));
     connect(BClose, &QPushButton::clicked, this, &QWidget::close);
     connect(Directorios, &ListaDirectorios::carpetaCambiada, this, &TMForm::actualizarRuta);
     actualizarRuta(Directorios->carpetaActual());
@@ -179,16 +194,13 @@ void TMForm::disponer() {
     const int ancho = kAnchoVentana + (alojado ? kAnchoMarco : 0);
     const int alto = kAltoVentana + (alojado ? kAltoMarco : 0);
     const int superior = alto - kAltoInferior;
-    auto colocar = [this](QWidget* panel, int x, int y, int w, int h) {
-        panel->setGeometry(escalar(x), escalar(y), escalar(w), escalar(h));
-    };
     setFixedSize(escalar(ancho), escalar(alto));
-    colocar(Draw3D1, 0, superior, ancho, kAltoInferior);
+    Draw3D1->setGeometry(escalar(QRect(0, superior, ancho, kAltoInferior)));
     Draw3D2->setVisible(lado_ != Lado::Importar);
     Draw3D3->setVisible(lado_ != Lado::Exportar);
     const int divisoria = lado_ == Lado::Ambos ? kAnchoExportar : (lado_ == Lado::Exportar ? ancho : 0);
-    colocar(Draw3D2, 0, 0, divisoria, superior);
-    colocar(Draw3D3, divisoria, 0, ancho - divisoria, superior);
+    Draw3D2->setGeometry(escalar(QRect(0, 0, divisoria, superior)));
+    Draw3D3->setGeometry(escalar(QRect(divisoria, 0, ancho - divisoria, superior)));
 }
 
 void TMForm::showEvent(QShowEvent* evento) {

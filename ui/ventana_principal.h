@@ -57,6 +57,11 @@ private:
     using Ejecucion = FinTransferencia (*)(const std::string&, Entorno&);
 
     void crearControles();
+    void crearLados();
+    void crearPanelInferior();
+    void conectar();
+    QLabel* crearEtiqueta(QWidget* panel, const char* nombre, const QString& texto, QPoint posicion);
+    QPushButton* crearBoton(QWidget* panel, const char* nombre, const QString& texto, QRect area);
     void ordenarTabulacion();
     void disponer();
     void FormCreate(const std::vector<std::string>& parametros);
@@ -69,6 +74,7 @@ private:
     bool atenderTecla(QObject* objeto, const QKeyEvent& tecla);
     QPushButton* botonPredeterminado() const;
     int escalar(int pixeles) const;
+    QRect escalar(QRect area) const;
 
     PuertosVentana puertos_;
     std::string carpeta_;
