@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Hosted mode end to end on a virtual X server: a host program from another process owns a
 # window, the tool starts with "exportar <id>" on the sample school, becomes that window's child
-# at (2, 2), exports by keyboard, closes itself and leaves 1 in the result file.
+# at (2, 2), exports by keyboard, closes itself and leaves 1 in the result file. Then a handle
+# that names no window ends the tool with status 1 and writes nothing.
 # Usage: extremo_alojado.sh <tool> <host program> <sample school folder>
 # Exit 77 (skipped) when the virtual X server, xdotool or the sample school is missing.
 set -u
@@ -45,6 +46,15 @@ if [ "${1:-}" = --dentro ]; then
   printf '[Transformadores]\r\nTransformado=1\r\n' | cmp -s - "$tmp/bin/Tempalix.ini" \
     || falla "Tempalix.ini: $(od -c "$tmp/bin/Tempalix.ini" 2>&1 | head -3)"
   echo "alojada en 0x$id como $hija en (2, 2); Tempalix.ini dice 1"
+
+  # A handle that names no window: a message on standard error, status 1, nothing written.
+  rm "$tmp/bin/Tempalix.ini"
+  estado=0
+  QT_QPA_PLATFORM=xcb "$tmp/bin/transtempaloszeda" exportar 7FFFFFF0 2>"$tmp/error" || estado=$?
+  [ "$estado" = 1 ] || falla "sin ventana anfitriona: estado $estado"
+  grep -q 'anfitriona 7FFFFFF0 no existe' "$tmp/error" || falla "sin ventana anfitriona: $(cat "$tmp/error")"
+  [ ! -e "$tmp/bin/Tempalix.ini" ] || falla "sin ventana anfitriona se escribio Tempalix.ini"
+  echo "sin ventana anfitriona: estado 1, nada escrito"
   exit 0
 fi
 
