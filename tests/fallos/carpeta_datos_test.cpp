@@ -2,16 +2,13 @@
 // program. Each ends the run with a clear error that names the table, and no table is lost:
 // every table is either as it was or complete and new, and no staging file stays behind.
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
-#include <sys/statvfs.h>
 
 #include <cerrno>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "app/archivos.h"
+#include "fallos/disco_lleno.h"
 #include "fallos/escuelas.h"
 #include "fallos/procesos.h"
 #include "tables/almacen_dbase.h"
@@ -70,19 +67,15 @@ TEST(TablaRetenida, OtroProgramaLaTieneAbiertaYLaExportacionParaAhi) {
 // the 10x school runs into it. One line per free space: the error, then the counts of tables
 // as before, complete, mixed, and of staging files left. "omitida" when mounting is refused.
 std::string exportarEnDiscoLleno(const Escuelas& escuelas, const fs::path& montaje, const std::vector<int>& kbLibres) {
-    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("ttz-lleno", montaje.c_str(), "tmpfs", 0, "size=1m") != 0)
-        return "omitida";
+    const DiscoLleno disco(montaje);
+    if (!disco.montado()) return "omitida";
     const fs::path datos = montaje / "datos";
     std::ostringstream informe;
     for (int kb : kbLibres) {
         restaurar(datos, escuelas.anterior);
-        struct statvfs sistema {};
-        ::statvfs(montaje.c_str(), &sistema);
-        const auto libres = static_cast<long long>(sistema.f_bavail) * static_cast<long long>(sistema.f_frsize);
-        std::ofstream(montaje / "relleno", std::ios::binary) << std::string(std::max(0LL, libres - kb * 1024LL), 'r');
+        disco.llenarHasta(kb);
         const std::string mensaje = exportarEnProceso(escuelas.grande.ruta(), datos);
-        fs::remove(montaje / "relleno");
+        disco.vaciar();
         const Comparacion comparacion = comparar(datos, escuelas.anterior, escuelas.referencia);
         informe << mensaje << '|' << comparacion.comoAntes << '|' << comparacion.completas << '|'
                 << comparacion.mezcladas.size() << '|' << provisionales(datos) << '\n';
