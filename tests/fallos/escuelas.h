@@ -45,6 +45,10 @@ struct Escuelas {
     static const Escuelas& comunes();
 };
 
+// The fewest microseconds that a complete batch export of the 10x school over the sample school's
+// tables takes here, start-up included (the folder is left with the complete export).
+long duracionDeUnaExportacion(const Escuelas& escuelas, const fs::path& datos);
+
 // How one data folder compares, table by table, with a state before a run and a complete run.
 struct Comparacion {
     int tablas = 0;

@@ -22,16 +22,18 @@ pid_t lanzarExportacion(const fs::path& zeda, const fs::path& datos) {
 TEST(ExportacionesSimultaneas, NingunaTablaCorrupta) {
     const Escuelas& escuelas = Escuelas::comunes();
     const CarpetaTemporal datos;
+    const long duracion = duracionDeUnaExportacion(escuelas, datos.ruta());
     const unsigned semilla = std::random_device()();
     SCOPED_TRACE("semilla " + std::to_string(semilla));
     std::mt19937 azar(semilla);
-    std::uniform_int_distribution<useconds_t> desfase(0, 50000);
+    // The second run starts while the first one is still at work.
+    std::uniform_int_distribution<long> desfase(0, duracion / 2);
 
     int completas = 0, detenidas = 0, tablas = 0, mezcladas = 0;
     for (int ronda = 0; ronda < kRondas; ++ronda) {
         restaurar(datos.ruta(), escuelas.anterior);
         const pid_t primera = lanzarExportacion(escuelas.grande.ruta(), datos.ruta());
-        ::usleep(desfase(azar));
+        ::usleep(static_cast<useconds_t>(desfase(azar)));
         const pid_t segunda = lanzarExportacion(escuelas.grande.ruta(), datos.ruta());
         ASSERT_GT(primera, 0);
         ASSERT_GT(segunda, 0);
