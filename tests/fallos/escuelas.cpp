@@ -5,14 +5,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/transferencia.h"
-#include "comun/interlocutor_prueba.h"
 #include "comun/mensaje_error.h"
 #include "export/exportacion.h"
 #include "fallos/procesos.h"
-#include "tables/almacen_dbase.h"
 
 namespace ttz::pruebas {
 
@@ -82,13 +77,8 @@ Escuelas::Escuelas() {
 }
 
 std::string exportarEnProceso(const fs::path& zeda, const fs::path& datos) {
-    Estado estado;
-    InterlocutorPrueba interlocutor;
-    tablas::AlmacenDBase almacen(datos, ',');
-    const ttz::Cotejo cotejo;
-    const RelojFijo reloj({9, 12, 2026, 7, 30});
-    Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
-    return mensajeDeError([&] { exportacion::ejecutarExportacion(componerCarpeta(zeda.string()), entorno); });
+    EntornoEnProceso en(datos);
+    return mensajeDeError([&] { exportacion::ejecutarExportacion(componerCarpeta(zeda.string()), en.entorno); });
 }
 
 const Escuelas& Escuelas::comunes() {

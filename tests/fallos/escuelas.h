@@ -9,7 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "app/cotejo.h"
+#include "app/estado.h"
+#include "app/transferencia.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/interlocutor_prueba.h"
+#include "tables/almacen_dbase.h"
 
 namespace ttz::pruebas {
 
@@ -30,6 +35,18 @@ int provisionales(const fs::path& datos);
 std::string rutaLote();
 // Runs the batch tool's export and waits for it; its exit status.
 int exportarConLote(const fs::path& zeda, const fs::path& datos);
+
+// What a transfer run in this process works with, the store on that data folder.
+struct EntornoEnProceso {
+    explicit EntornoEnProceso(const fs::path& datos) : almacen(datos, ',') {}
+
+    Estado estado;
+    InterlocutorPrueba interlocutor;
+    tablas::AlmacenDBase almacen;
+    const ttz::Cotejo cotejo;
+    const RelojFijo reloj{{9, 12, 2026, 7, 30}};
+    Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+};
 
 // Runs the export in this process with the store on that data folder; the message of the error
 // that ended it, or "(sin error)".

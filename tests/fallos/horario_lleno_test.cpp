@@ -6,10 +6,6 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/transferencia.h"
-#include "comun/interlocutor_prueba.h"
 #include "comun/mensaje_error.h"
 #include "examples/soluc_ejemplo.h"
 #include "fallos/disco_lleno.h"
@@ -36,14 +32,9 @@ std::string importarEnDiscoLleno(const fs::path& montaje, const fs::path& datos,
     for (int kb : kbLibres) {
         std::ofstream(zeda / "ZEDA_HORARIO.TXT", std::ios::binary) << kHorarioAnterior;
         disco.llenarHasta(kb);
-        Estado estado;
-        InterlocutorPrueba interlocutor;
-        tablas::AlmacenDBase almacen(datos, ',');
-        const ttz::Cotejo cotejo;
-        const RelojFijo reloj({9, 12, 2026, 8, 15});
-        Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+        EntornoEnProceso en(datos);
         const std::string mensaje =
-            mensajeDeError([&] { importacion::ejecutarImportacion(componerCarpeta(zeda.string()), entorno); });
+            mensajeDeError([&] { importacion::ejecutarImportacion(componerCarpeta(zeda.string()), en.entorno); });
         disco.vaciar();
         const auto restos = std::distance(fs::directory_iterator(zeda), fs::directory_iterator()) - 3;
         informe << mensaje << '|' << (leerBytes(zeda / "ZEDA_HORARIO.TXT") == kHorarioAnterior) << '|' << restos
