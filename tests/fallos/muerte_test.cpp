@@ -15,6 +15,16 @@ namespace {
 
 constexpr int kVueltas = 50;
 
+// A batch export killed after that many microseconds, unless it ended before.
+FinHijo exportarYMatar(const Escuelas& escuelas, const fs::path& datos, long microsegundos) {
+    const pid_t hijo =
+        lanzar({rutaLote(), "exportar", "--carpeta", escuelas.grande.ruta().string(), "--datos", datos.string()});
+    if (hijo <= 0) return {};
+    ::usleep(static_cast<useconds_t>(microsegundos));
+    ::kill(hijo, SIGKILL);
+    return esperar(hijo);
+}
+
 Instantanea sinTablas() {
     Instantanea vacia;
     for (const auto& tabla : kTablasExportacion) vacia[tabla] = std::nullopt;
@@ -37,12 +47,7 @@ TEST(ExportacionMatada, CadaTablaQuedaComoAntesOCompletaYNueva) {
         const Instantanea& antes = vuelta % 2 == 0 ? escuelas.anterior : vacia;
         restaurar(datos.ruta(), antes);
         const long microsegundos = espera(azar);
-        const pid_t hijo = lanzar({rutaLote(), "exportar", "--carpeta", escuelas.grande.ruta().string(), "--datos",
-                                   datos.ruta().string()});
-        ASSERT_GT(hijo, 0);
-        ::usleep(static_cast<useconds_t>(microsegundos));
-        ::kill(hijo, SIGKILL);
-        const FinHijo fin = esperar(hijo);
+        const FinHijo fin = exportarYMatar(escuelas, datos.ruta(), microsegundos);
         if (fin.matado) {
             ++muertes;
         } else {
@@ -62,9 +67,13 @@ TEST(ExportacionMatada, CadaTablaQuedaComoAntesOCompletaYNueva) {
     EXPECT_EQ(tablas, kVueltas * static_cast<int>(kTablasExportacion.size()));
     EXPECT_GE(muertes, kVueltas / 5);
 
-    // What the killed runs left behind does not keep the next run from completing.
+    // What the killed runs left behind does not keep the next run from completing, and that run
+    // clears the staging files of the killed ones.
+    restaurar(datos.ruta(), escuelas.anterior);
+    for (int muerta = 0; muerta < 3; ++muerta) exportarYMatar(escuelas, datos.ruta(), espera(azar));
     EXPECT_EQ(exportarConLote(escuelas.grande.ruta(), datos.ruta()), 0);
     EXPECT_EQ(tomarInstantanea(datos.ruta()), escuelas.referencia);
+    EXPECT_EQ(provisionales(datos.ruta()), 0);
 }
 
 }  // namespace
