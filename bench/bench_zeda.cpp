@@ -15,9 +15,11 @@
 #include "app/cotejo.h"
 #include "zeda/archivo_zeda.h"
 #include "zeda/linea_zeda.h"
+#include "bench/medicion.h"
 
 namespace fs = std::filesystem;
 using Reloj = std::chrono::steady_clock;
+using ttz::medicion::picoDeMemoriaKiB;
 
 namespace {
 
@@ -66,18 +68,6 @@ void escribirConFwrite(const fs::path& ruta, const std::vector<std::string>& lin
     std::fflush(archivo);
     if (sincronizar) fsync(fileno(archivo));
     std::fclose(archivo);
-}
-
-// Peak resident memory of this process image (VmHWM; unlike ru_maxrss it does not carry
-// over the parent's peak through fork and exec).
-long picoDeMemoriaKiB() {
-    std::FILE* estado = std::fopen("/proc/self/status", "r");
-    char linea[256];
-    long kib = -1;
-    while (estado != nullptr && std::fgets(linea, sizeof linea, estado) != nullptr)
-        if (std::sscanf(linea, "VmHWM: %ld kB", &kib) == 1) break;
-    if (estado != nullptr) std::fclose(estado);
-    return kib;
 }
 
 // Child process: reads the file one way and prints lines and seconds.
