@@ -1,6 +1,6 @@
 #include "app/linea_ordenes.h"
 
-#include "app/texto.h"
+#include "base/texto.h"
 
 namespace ttz {
 namespace {

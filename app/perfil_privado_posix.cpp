@@ -2,7 +2,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "app/archivos.h"
+#include "base/archivos.h"
 #include "app/perfil_privado.h"
 
 namespace ttz {

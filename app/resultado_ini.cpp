@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "app/perfil_privado.h"
 
 namespace ttz {

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/interlocutor.h"
-#include "app/reloj.h"
-#include "app/texto.h"
+#include "base/cotejo.h"
+#include "transfer/estado.h"
+#include "transfer/interlocutor.h"
+#include "base/reloj.h"
+#include "base/texto.h"
 #include "bench/escuela_sintetica.h"
 #include "export/exportacion.h"
 #include "tables/almacen_dbase.h"

@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/interlocutor.h"
-#include "app/reloj.h"
+#include "base/cotejo.h"
+#include "transfer/estado.h"
+#include "transfer/interlocutor.h"
+#include "base/reloj.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"
 

@@ -12,7 +12,7 @@
 
 #include "bench/medicion.h"
 #include "ui/filas_carpetas.h"
-#include "ui/selector_carpetas.h"
+#include "ui/qt/selector_carpetas.h"
 #include "ui/subcarpetas.h"
 #include "ui/unidades.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cotejo.h"
+#include "base/cotejo.h"
 #include "zeda/archivo_zeda.h"
 #include "zeda/linea_zeda.h"
 #include "bench/medicion.h"

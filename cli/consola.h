@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/interlocutor.h"
+#include "transfer/interlocutor.h"
 
 namespace ttz::lote {
 

@@ -1,4 +1,4 @@
-#include "app/texto.h"
+#include "base/texto.h"
 #include "cli/consola.h"
 
 namespace ttz::lote {

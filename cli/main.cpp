@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/archivos.h"
-#include "app/cotejo.h"
-#include "app/errores.h"
-#include "app/estado.h"
-#include "app/reloj.h"
-#include "app/texto.h"
+#include "base/archivos.h"
+#include "base/cotejo.h"
+#include "base/errores.h"
+#include "transfer/estado.h"
+#include "base/reloj.h"
+#include "base/texto.h"
 #include "cli/consola.h"
 #include "cli/orden.h"
 #include "export/exportacion.h"

@@ -1,7 +1,7 @@
 #include "cli/orden.h"
 
-#include "app/archivos.h"
-#include "app/transferencia.h"
+#include "base/archivos.h"
+#include "transfer/transferencia.h"
 
 namespace ttz::lote {
 namespace {

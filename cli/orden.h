@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::lote {
 

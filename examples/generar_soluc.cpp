@@ -4,8 +4,8 @@
 #include <cstring>
 #include <exception>
 
-#include "app/archivos.h"
-#include "app/texto.h"
+#include "base/archivos.h"
+#include "base/texto.h"
 #include "examples/soluc_ejemplo.h"
 #include "tables/almacen_dbase.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/texto.h"
+#include "base/texto.h"
 
 namespace ttz::ejemplos {
 namespace {

@@ -15,7 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/texto.h"
+#include "base/texto.h"
 #include "export/lectura.h"
 #include "export/pasos.h"
 #include "tables/tabla.h"

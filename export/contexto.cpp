@@ -1,6 +1,6 @@
 #include "export/contexto.h"
 
-#include "app/archivos.h"
+#include "base/archivos.h"
 
 namespace ttz::exportacion {
 

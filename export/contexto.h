@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/transferencia.h"
+#include "transfer/transferencia.h"
 
 namespace ttz::exportacion {
 

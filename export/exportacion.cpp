@@ -1,6 +1,5 @@
 #include "export/exportacion.h"
 
-#include "app/archivos.h"
 #include "export/pasos.h"
 
 namespace ttz::exportacion {
@@ -11,29 +10,16 @@ using Paso = void (*)(const Contexto&);
 constexpr Paso kPasos[] = {ExportarAsignaturas, ExportarProfesores,        ExportarAulas,
                            ExportarGrupos,      ExportarAsignaturasGrupos, ExportarTramos};
 
-void ejecutarPasos(const Contexto& contexto) {
-    CursorOcupado cursor(contexto.entorno.interlocutor);
-    contexto.entorno.estado.Transformado = 1;
-    try {
-        for (Paso paso : kPasos) paso(contexto);
-    } catch (...) {
-        // A run cut short by an error has failed, also for a host that reads the result.
-        contexto.entorno.estado.Transformado = -1;
-        throw;
-    }
-}
-
 }  // namespace
 
 FinTransferencia ejecutarExportacion(const std::string& carpeta, Entorno& entorno) {
-    if (!existeCarpeta(carpeta)) {
-        entorno.interlocutor.mostrarMensaje("No existe la carpeta");
-        if (entorno.estado.alojado()) entorno.estado.Transformado = -1;
-        return FinTransferencia::SinCarpeta;
-    }
-    ejecutarPasos(Contexto{carpeta, entorno});
-    entorno.interlocutor.mostrarMensaje("Proceso finalizado");
-    return FinTransferencia::Finalizada;
+    // 1 from the start: a step that misses its file lowers it to -1 and the run goes on.
+    // Hosted, a missing folder is a failed run.
+    const ReglasResultado reglas{-1, ReglasResultado::Exito::AlEmpezar};
+    return ejecutarTransferencia(carpeta, entorno, reglas, [&] {
+        const Contexto contexto{carpeta, entorno};
+        for (Paso paso : kPasos) paso(contexto);
+    });
 }
 
 }  // namespace ttz::exportacion

@@ -2,7 +2,7 @@
 // The export run: seven ZEDA text files in Carpeta become six Tempalix tables.
 #include <string>
 
-#include "app/transferencia.h"
+#include "transfer/transferencia.h"
 
 namespace ttz::exportacion {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/texto.h"
+#include "base/texto.h"
 #include "export/pasos.h"
 #include "tables/tabla.h"
 #include "zeda/archivo_zeda.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cotejo.h"
-#include "app/errores.h"
-#include "app/estado.h"
-#include "app/transferencia.h"
+#include "base/cotejo.h"
+#include "base/errores.h"
+#include "transfer/estado.h"
+#include "transfer/transferencia.h"
 #include "export/exportacion.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "fuzz/comun/recorrido_tabla.h"

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cotejo.h"
-#include "app/errores.h"
-#include "app/estado.h"
-#include "app/transferencia.h"
+#include "base/cotejo.h"
+#include "base/errores.h"
+#include "transfer/estado.h"
+#include "transfer/transferencia.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "fuzz/comun/recorrido_tabla.h"
 #include "tables/almacen_dbase.h"

@@ -1,6 +1,6 @@
 #include "import/fuentes_zeda.h"
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "zeda/linea_zeda.h"
 
 namespace ttz::importacion {

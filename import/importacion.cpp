@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/archivos.h"
 #include "import/fuentes_zeda.h"
 #include "import/indice_tramos.h"
 #include "import/linea_horario.h"
@@ -56,7 +55,6 @@ std::vector<std::string> leerDeCarpeta(const std::string& carpeta, const char* n
 }
 
 void importar(const std::string& carpeta, Entorno& entorno) {
-    CursorOcupado cursor(entorno.interlocutor);
     const std::string codigo = codigoCentro(leerDeCarpeta(carpeta, "zeda_asignat.txt"));
     const ModoDia modo = modoDia(leerDeCarpeta(carpeta, "zeda_sesiones.txt"));
 
@@ -68,27 +66,14 @@ void importar(const std::string& carpeta, Entorno& entorno) {
     }
     lineas.push_back(lineaPie(codigo, entorno.reloj.ahora(), lineas.size() - 1));
     zeda::escribirArchivo(std::filesystem::path(carpeta + std::string(kArchivoHorario)), lineas);
-
-    cursor.restaurar();
-    entorno.estado.Transformado = 1;
-    entorno.interlocutor.mostrarMensaje("Proceso finalizado");
 }
 
 }  // namespace
 
 FinTransferencia ejecutarImportacion(const std::string& carpeta, Entorno& entorno) {
-    if (!existeCarpeta(carpeta)) {
-        entorno.interlocutor.mostrarMensaje("No existe la carpeta");
-        if (entorno.estado.alojado()) entorno.estado.Transformado = 0;
-        return FinTransferencia::SinCarpeta;
-    }
-    try {
-        importar(carpeta, entorno);
-    } catch (...) {
-        entorno.estado.Transformado = -1;
-        throw;
-    }
-    return FinTransferencia::Finalizada;
+    // 1 only once the timetable file is written. Hosted, a missing folder leaves nothing done.
+    const ReglasResultado reglas{0, ReglasResultado::Exito::AlTerminar};
+    return ejecutarTransferencia(carpeta, entorno, reglas, [&] { importar(carpeta, entorno); });
 }
 
 }  // namespace ttz::importacion

@@ -2,7 +2,7 @@
 // The import run: Tempalix's solved timetable SOLUC becomes ZEDA_HORARIO.TXT in Carpeta.
 #include <string>
 
-#include "app/transferencia.h"
+#include "transfer/transferencia.h"
 
 namespace ttz::importacion {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::importacion {
 

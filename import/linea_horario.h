@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/reloj.h"
+#include "base/reloj.h"
 #include "import/fuentes_zeda.h"
 
 namespace ttz::importacion {

@@ -1,6 +1,6 @@
 #include "import/tablas_importacion.h"
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::importacion {
 

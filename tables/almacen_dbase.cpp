@@ -3,8 +3,8 @@
 #include <optional>
 #include <system_error>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "tables/archivo_tabla.h"
 #include "tables/cabecera_dbf.h"
 #include "tables/mensajes_tabla.h"

@@ -3,7 +3,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::tablas {
 

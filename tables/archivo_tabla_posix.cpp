@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <utility>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "tables/archivo_tabla.h"
 #include "tables/mensajes_tabla.h"
 

@@ -3,7 +3,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "tables/archivo_tabla.h"
 #include "tables/mensajes_tabla.h"
 

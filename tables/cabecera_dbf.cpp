@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "tables/mensajes_tabla.h"
 #include "zeda/linea_zeda.h"
 

@@ -5,8 +5,8 @@
 #include <charconv>
 #include <limits>
 
-#include "app/errores.h"
-#include "app/texto.h"
+#include "base/errores.h"
+#include "base/texto.h"
 
 namespace ttz::tablas {
 namespace {

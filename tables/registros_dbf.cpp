@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "tables/mensajes_tabla.h"
 
 namespace ttz::tablas {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "tables/mensajes_tabla.h"
 #include "zeda/linea_zeda.h"
 

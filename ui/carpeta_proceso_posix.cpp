@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <vector>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "ui/carpeta_proceso.h"
 
 namespace ttz::ui {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "ui/carpeta_proceso.h"
 
 namespace ttz::ui {

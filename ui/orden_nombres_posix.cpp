@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/cotejo.h"
+#include "base/cotejo.h"
 #include "ui/orden_nombres.h"
 
 namespace ttz::ui {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 
 namespace ttz::zeda {
 namespace {

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/interlocutor.h"
-#include "app/reloj.h"
+#include "transfer/interlocutor.h"
+#include "base/reloj.h"
 
 namespace ttz::fuzz {
 

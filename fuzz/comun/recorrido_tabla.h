@@ -4,7 +4,7 @@
 // walk raises stops the process.
 #include <string>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "tables/tabla.h"
 

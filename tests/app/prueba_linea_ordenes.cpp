@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "app/linea_ordenes.h"
 
 namespace ttz {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "app/perfil_privado.h"
 #include "app/resultado_ini.h"
 #include "comun/carpeta_temporal.h"

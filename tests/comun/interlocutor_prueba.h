@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/interlocutor.h"
-#include "app/reloj.h"
+#include "transfer/interlocutor.h"
+#include "base/reloj.h"
 
 namespace ttz::pruebas {
 

@@ -2,7 +2,7 @@
 // The message of the error that an action raises, or "(sin error)" when it raises none.
 #include <string>
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::pruebas {
 

@@ -1,7 +1,7 @@
 // Subject-group assignments with the attributes of their groups and their weekly hours.
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 

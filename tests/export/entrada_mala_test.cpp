@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "escenario_exportacion.h"
 #include "export/exportacion.h"
 #include "export/pasos.h"

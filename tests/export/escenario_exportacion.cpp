@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "export/exportacion.h"
 #include "zeda/linea_zeda.h"
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/transferencia.h"
+#include "base/cotejo.h"
+#include "transfer/estado.h"
+#include "transfer/transferencia.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/interlocutor_prueba.h"
 #include "export/contexto.h"

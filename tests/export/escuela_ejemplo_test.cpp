@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "bench/escuela_sintetica.h"
-#include "app/errores.h"
+#include "base/errores.h"
 #include "escenario_exportacion.h"
 
 namespace ttz::pruebas {

@@ -1,7 +1,7 @@
 // Groups.
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/archivos.h"
+#include "base/archivos.h"
 #include "fallos/disco_lleno.h"
 #include "fallos/escuelas.h"
 #include "fallos/procesos.h"

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cotejo.h"
-#include "app/estado.h"
-#include "app/reloj.h"
-#include "app/transferencia.h"
+#include "base/cotejo.h"
+#include "transfer/estado.h"
+#include "base/reloj.h"
+#include "transfer/transferencia.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/interlocutor_prueba.h"
 #include "tables/almacen_dbase.h"

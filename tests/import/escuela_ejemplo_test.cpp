@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/archivos.h"
+#include "base/archivos.h"
 #include "escenario_importacion.h"
 #include "examples/soluc_ejemplo.h"
 #include "export/exportacion.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 
 namespace ttz::importacion {
 namespace {

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "escenario_importacion.h"
 
 namespace ttz::pruebas {

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <set>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "escenario_importacion.h"
 
 namespace ttz::pruebas {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 #include "tables/dbf_a_mano.h"

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 

@@ -1,7 +1,7 @@
 // Field kinds as the conversions use them: what is written and what reads back.
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 

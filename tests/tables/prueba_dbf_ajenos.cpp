@@ -1,7 +1,7 @@
 // Tables that another program wrote: deleted records, its numeric kinds, damaged files.
 #include <gtest/gtest.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 #include "tables/dbf_a_mano.h"

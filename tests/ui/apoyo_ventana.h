@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/ayuda.h"
-#include "app/cotejo.h"
-#include "app/estado.h"
+#include "base/cotejo.h"
+#include "transfer/estado.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/interlocutor_prueba.h"
 #include "tables/almacen_dbase.h"
-#include "ui/anfitrion.h"
+#include "ui/qt/anfitrion.h"
 #include "ui/dialogos.h"
-#include "ui/ventana_principal.h"
+#include "ui/qt/ventana_principal.h"
 
 namespace ttz::pruebas {
 

@@ -1,7 +1,7 @@
 // Widget tests run on a Qt application object without a display unless one is chosen.
 #include <gtest/gtest.h>
 
-#include "app/aplicacion.h"
+#include "ui/qt/aplicacion.h"
 #include "apoyo_ventana.h"
 
 namespace ttz::pruebas {

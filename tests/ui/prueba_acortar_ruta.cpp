@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ui/prueba_selector_comun.h"
-#include "ui/selector_carpetas.h"
+#include "ui/qt/selector_carpetas.h"
 
 namespace ttz::ui {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "apoyo_ventana.h"
 #include "ui/degradado.h"
-#include "ui/glifos.h"
+#include "ui/qt/glifos.h"
 
 namespace ttz::ui {
 namespace {

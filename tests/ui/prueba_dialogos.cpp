@@ -5,8 +5,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/aplicacion.h"
-#include "app/errores.h"
+#include "ui/qt/aplicacion.h"
+#include "ui/qt/dialogos.h"
+#include "base/errores.h"
 #include "apoyo_ventana.h"
 
 namespace ttz::ui {

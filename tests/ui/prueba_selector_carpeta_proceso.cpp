@@ -3,7 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/carpeta_proceso.h"
 #include "ui/prueba_selector_comun.h"

@@ -9,7 +9,7 @@
 
 #include "apoyo_ventana.h"
 #include "ui/prueba_selector_comun.h"
-#include "ui/selector_carpetas.h"
+#include "ui/qt/selector_carpetas.h"
 
 namespace ttz::pruebas {
 namespace {

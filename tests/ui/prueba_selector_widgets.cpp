@@ -10,11 +10,11 @@
 #include <QTest>
 #include <memory>
 
-#include "app/errores.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/prueba_selector_comun.h"
 #include "ui/filas_carpetas.h"
-#include "ui/selector_carpetas.h"
+#include "ui/qt/selector_carpetas.h"
 
 namespace ttz::ui {
 namespace {

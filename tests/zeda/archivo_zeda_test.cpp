@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/archivos.h"
-#include "app/errores.h"
+#include "base/archivos.h"
+#include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
 #include "zeda/sin_privilegios.h"

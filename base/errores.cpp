@@ -1,0 +1,29 @@
+#include "base/errores.h"
+
+namespace ttz {
+
+ErrorES::ErrorES(int codigo) : Error(mensaje(codigo)), codigo_(codigo) {}
+
+std::string ErrorES::mensaje(int codigo) {
+    switch (codigo) {
+    case 2: return "No se encuentra el archivo";
+    case 3: return "Nombre de archivo inv\xE1lido";
+    case 4: return "Demasiados archivos abiertos";
+    case 5: return "Acceso al archivo denegado";
+    case 100: return "Se intenta leer despu\xE9s del fin del archivo";
+    case 101: return "Disco lleno";
+    case 106: return "Valor num\xE9rico de entrada inv\xE1lido";
+    default: return "Error de E/S " + std::to_string(codigo);
+    }
+}
+
+ErrorCampo::ErrorCampo(const std::string& campo)
+    : Error("No se encuentra el campo '" + campo + "'") {}
+
+std::string textoCajaError(const std::string& mensaje) {
+    if (!mensaje.empty() && static_cast<unsigned char>(mensaje.back()) > '.')
+        return mensaje + ".";
+    return mensaje;
+}
+
+}  // namespace ttz

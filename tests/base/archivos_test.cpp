@@ -1,0 +1,173 @@
+#include "base/archivos.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
+#include <string>
+
+#include "comun/carpeta_temporal.h"
+#include "comun/entorno.h"
+
+namespace ttz {
+namespace {
+
+using pruebas::CarpetaTemporal;
+
+struct CasoMayusculas {
+    const char* nombre;
+    std::vector<std::string> enDisco;
+    std::string pedido;
+    std::string encontrado;
+};
+
+void PrintTo(const CasoMayusculas& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class ResolverMayusculas : public testing::TestWithParam<CasoMayusculas> {};
+
+TEST_P(ResolverMayusculas, DaElNombreDelDisco) {
+    CarpetaTemporal carpeta;
+    for (const auto& nombre : GetParam().enDisco) carpeta.escribir(nombre, "x");
+    EXPECT_EQ(resolverMayusculas(carpeta / GetParam().pedido), carpeta / GetParam().encontrado);
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, ResolverMayusculas, testing::Values(
+    CasoMayusculas{"OtrasMayusculas", {"ZEDA_PROF.TXT"}, "zeda_prof.txt", "ZEDA_PROF.TXT"},
+    CasoMayusculas{"Mezcladas", {"ZEDA_PROF.TXT"}, "Zeda_Prof.Txt", "ZEDA_PROF.TXT"},
+    CasoMayusculas{"GanaLaExacta", {"ZEDA_PROF.TXT", "zeda_prof.txt", "Zeda_prof.txt"}, "Zeda_prof.txt",
+                   "Zeda_prof.txt"},
+    CasoMayusculas{"SinExactaLaPrimeraEnOrdenDeBytes", {"zeda_PROF.txt", "ZEDA_prof.TXT", "Zeda_Prof.txt"},
+                   "zeda_prof.txt", "ZEDA_prof.TXT"},
+    CasoMayusculas{"SoloLetrasASCII", {"A\xD1O.TXT"}, "a\xF1o.txt", "a\xF1o.txt"},
+    CasoMayusculas{"OtrosBytesIguales", {"A\xD1O.TXT"}, "a\xD1o.txt", "A\xD1O.TXT"},
+    CasoMayusculas{"SinCoincidencia", {"otro.txt"}, "nada.txt", "nada.txt"},
+    CasoMayusculas{"CarpetaQueFalta", {}, "falta/nada.txt", "falta/nada.txt"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(ExisteArchivo, UnArchivoNoUnaCarpeta) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_AULAS.TXT", "");
+    fs::create_directory(carpeta / "zeda_grupo.txt");
+    EXPECT_TRUE(existeArchivo(carpeta / "zeda_aulas.txt"));
+    EXPECT_TRUE(existeArchivo(carpeta / "ZEDA_AULAS.TXT"));
+    EXPECT_FALSE(existeArchivo(carpeta / "zeda_grupo.txt"));
+    EXPECT_FALSE(existeArchivo(carpeta / "zeda_prof.txt"));
+    EXPECT_FALSE(existeArchivo(carpeta / "ZEDA_AULAS.TXT" / "x"));
+}
+
+TEST(ExisteCarpeta, UnaCarpetaNoUnArchivo) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("archivo", "");
+    EXPECT_TRUE(existeCarpeta(carpeta.ruta()));
+    EXPECT_FALSE(existeCarpeta(carpeta / "archivo"));
+    EXPECT_FALSE(existeCarpeta(carpeta / "falta"));
+}
+
+struct CasoCodigo {
+    int error;
+    int codigo;
+};
+
+void PrintTo(const CasoCodigo& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.error);
+}
+
+class CodigoES : public testing::TestWithParam<CasoCodigo> {};
+
+TEST_P(CodigoES, TraduceElErrorDelSistema) { EXPECT_EQ(codigoES(GetParam().error), GetParam().codigo); }
+
+INSTANTIATE_TEST_SUITE_P(Errores, CodigoES, testing::Values(
+    CasoCodigo{ENOENT, 2}, CasoCodigo{ENAMETOOLONG, 3}, CasoCodigo{ENOTDIR, 3}, CasoCodigo{EMFILE, 4},
+    CasoCodigo{ENFILE, 4}, CasoCodigo{EACCES, 5}, CasoCodigo{EPERM, 5}, CasoCodigo{EISDIR, 5},
+    CasoCodigo{ENOSPC, 101}, CasoCodigo{EIO, EIO}, CasoCodigo{EROFS, EROFS}));
+
+TEST(TextoErrorSistema, EsElDelSistema) {
+    EXPECT_EQ(textoErrorSistema(ENOENT), std::strerror(ENOENT));
+    EXPECT_FALSE(textoErrorSistema(EACCES).empty());
+}
+
+TEST(ReemplazarArchivo, CreaYReemplaza) {
+    CarpetaTemporal carpeta;
+    reemplazarArchivo(carpeta / "a.bin", std::string("x\0y", 3));
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.bin"), std::string("x\0y", 3));
+    reemplazarArchivo(carpeta / "A.BIN", "z");
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.bin"), "z");
+    EXPECT_FALSE(fs::exists(carpeta / "A.BIN"));
+}
+
+std::vector<std::string> nombresEn(const fs::path& carpeta) {
+    std::vector<std::string> nombres;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.push_back(entrada.path().filename().string());
+    return nombres;
+}
+
+TEST(ArchivoNuevo, AbandonadoSinPublicarDejaElAnteriorIntacto) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("ASIGT.TXT", "anterior");
+    {
+        ArchivoNuevo nuevo(carpeta / "asigt.txt");
+        nuevo.escribir(std::string(200000, 'n'));
+        EXPECT_EQ(nombresEn(carpeta.ruta()).size(), 2u);
+    }
+    EXPECT_EQ(pruebas::leerBytes(ruta), "anterior");
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ASIGT.TXT"});
+}
+
+TEST(ArchivoNuevo, PiezasPequenasYGrandesEnOrden) {
+    CarpetaTemporal carpeta;
+    std::string esperado;
+    ArchivoNuevo nuevo(carpeta / "a.txt");
+    for (const std::size_t largo : {1u, 70000u, 3u, 65535u, 65536u, 0u, 2u, 200000u}) {
+        const std::string pieza(largo, static_cast<char>('a' + largo % 26));
+        nuevo.escribir(pieza);
+        esperado += pieza;
+    }
+    EXPECT_FALSE(fs::exists(carpeta / "a.txt"));
+    nuevo.publicar();
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "a.txt"), esperado);
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"a.txt"});
+}
+
+TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
+    CarpetaTemporal carpeta;
+    const auto anterior = fs::current_path();
+    fs::current_path(carpeta.ruta());
+    reemplazarArchivo("relativo.txt", "r");
+    fs::current_path(anterior);
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "relativo.txt"), "r");
+}
+
+TEST(SeparadorCarpetas, BarraEnPOSIX) { EXPECT_EQ(separadorCarpetas(), '/'); }
+
+struct CasoDatos {
+    const char* ttemp;
+    const char* wineprefix;
+    std::string esperada;
+};
+
+void PrintTo(const CasoDatos& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.ttemp) << ", " << testing::PrintToString(caso.wineprefix);
+}
+
+class CarpetaDatos : public testing::TestWithParam<CasoDatos> {};
+
+TEST_P(CarpetaDatos, SegunElEntorno) {
+    pruebas::Entorno entorno;
+    entorno.poner("HOME", "/home/ana");
+    entorno.poner("TTEMP", GetParam().ttemp);
+    entorno.poner("WINEPREFIX", GetParam().wineprefix);
+    EXPECT_EQ(carpetaDatosPredeterminada(), fs::path(GetParam().esperada));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entornos, CarpetaDatos, testing::Values(
+    CasoDatos{"/datos/tt", "/vino", "/datos/tt"},
+    CasoDatos{"", "/vino", "/vino/drive_c/TTEMP"},
+    CasoDatos{nullptr, "/vino", "/vino/drive_c/TTEMP"},
+    CasoDatos{nullptr, nullptr, "/home/ana/.wine/drive_c/TTEMP"}));
+
+}  // namespace
+}  // namespace ttz

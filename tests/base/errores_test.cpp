@@ -1,0 +1,70 @@
+#include "base/errores.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ttz {
+namespace {
+
+struct CasoES {
+    int codigo;
+    std::string mensaje;
+};
+
+void PrintTo(const CasoES& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.codigo);
+}
+
+class TablaES : public testing::TestWithParam<CasoES> {};
+
+TEST_P(TablaES, MensajeDelCodigo) {
+    const ErrorES error(GetParam().codigo);
+    EXPECT_EQ(error.what(), GetParam().mensaje);
+    EXPECT_EQ(error.codigo(), GetParam().codigo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codigos, TablaES, testing::Values(
+    CasoES{2, "No se encuentra el archivo"},
+    CasoES{3, "Nombre de archivo inv\xE1lido"},
+    CasoES{4, "Demasiados archivos abiertos"},
+    CasoES{5, "Acceso al archivo denegado"},
+    CasoES{100, "Se intenta leer despu\xE9s del fin del archivo"},
+    CasoES{101, "Disco lleno"},
+    CasoES{106, "Valor num\xE9rico de entrada inv\xE1lido"},
+    CasoES{30, "Error de E/S 30"},
+    CasoES{0, "Error de E/S 0"},
+    CasoES{-1, "Error de E/S -1"}));
+
+TEST(ErrorCampo, NombraElCampo) {
+    EXPECT_STREQ(ErrorCampo("HORAS").what(), "No se encuentra el campo 'HORAS'");
+}
+
+struct CasoCaja {
+    std::string mensaje;
+    std::string texto;
+};
+
+void PrintTo(const CasoCaja& caso, std::ostream* salida) {
+    *salida << testing::PrintToString(caso.mensaje);
+}
+
+class CajaError : public testing::TestWithParam<CasoCaja> {};
+
+TEST_P(CajaError, PuntoFinalSegunElUltimoCaracter) {
+    EXPECT_EQ(textoCajaError(GetParam().mensaje), GetParam().texto);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mensajes, CajaError, testing::Values(
+    CasoCaja{"Disco lleno", "Disco lleno."},
+    CasoCaja{"Error de E/S 30", "Error de E/S 30."},
+    CasoCaja{"'2.5x' no es un valor punto flotante v\xE1lido", "'2.5x' no es un valor punto flotante v\xE1lido."},
+    CasoCaja{"Termina en punto.", "Termina en punto."},
+    CasoCaja{"Termina en coma,", "Termina en coma,"},
+    CasoCaja{"Termina en barra/", "Termina en barra/."},
+    CasoCaja{"Termina en \xE1", "Termina en \xE1."},
+    CasoCaja{"Termina en blanco ", "Termina en blanco "},
+    CasoCaja{"", ""}));
+
+}  // namespace
+}  // namespace ttz

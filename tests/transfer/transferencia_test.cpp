@@ -1,0 +1,31 @@
+#include "transfer/transferencia.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+#include "base/reloj.h"
+
+namespace ttz {
+namespace {
+
+TEST(ComponerCarpeta, AnadeElSeparador) {
+    EXPECT_EQ(componerCarpeta("/home/ana/zeda"), "/home/ana/zeda/");
+    EXPECT_EQ(componerCarpeta("/"), "//");
+}
+
+TEST(RelojLocal, DaLaHoraLocalDeAhora) {
+    const std::time_t antes = std::time(nullptr);
+    const FechaHora ahora = RelojLocal().ahora();
+    std::tm local{};
+    localtime_r(&antes, &local);
+    EXPECT_EQ(ahora.anio, local.tm_year + 1900);
+    EXPECT_EQ(ahora.mes, local.tm_mon + 1);
+    EXPECT_EQ(ahora.dia, local.tm_mday);
+    EXPECT_EQ(ahora.hora, local.tm_hour);
+    EXPECT_GE(ahora.minuto, 0);
+    EXPECT_LE(ahora.minuto, 59);
+}
+
+}  // namespace
+}  // namespace ttz
