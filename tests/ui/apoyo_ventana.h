@@ -44,7 +44,7 @@ public:
 // A host that records the handles; a window exists for every handle unless told otherwise.
 class AnfitrionPrueba : public ui::Anfitrion {
 public:
-    void incrustar(QWidget&, std::uint32_t manejador) override {
+    void incrustar(QWidget&, std::uint32_t manejador, std::function<void()>) override {
         manejadores.push_back(manejador);
         if (manejador != 0 && !hayVentana) throw ui::ErrorAnfitrion(manejador);
     }
