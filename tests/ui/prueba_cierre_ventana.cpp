@@ -1,5 +1,6 @@
 // Closing the window (the result file) and the transfers that its buttons start.
 #include <QPushButton>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include "apoyo_ventana.h"
@@ -51,16 +52,33 @@ TEST(Cierre, SiNoSePuedeEscribirMuestraElErrorYSigueAbierta) {
     // A folder in the place of the file cannot be written, not even by root.
     std::filesystem::create_directory(banco.archivoResultado());
     auto ventana = banco.crear({"exportar", "1A2B"});
+    QSignalSpy cerrada(ventana.get(), &ui::TMForm::cerrada);
     ventana->show();
     ventana->close();
     EXPECT_TRUE(ventana->isVisible());
+    EXPECT_EQ(cerrada.count(), 0);
     EXPECT_EQ(banco.dialogos.errores,
               std::vector<std::string>{"Unable to write to " + banco.archivoResultado().string() + "."});
 
     std::filesystem::remove(banco.archivoResultado());
     ventana->close();
     EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(cerrada.count(), 1);
     EXPECT_EQ(leerBytes(banco.archivoResultado()), kResultado0);
+}
+
+// Without its host the window cannot stay open: the error is shown and the tool ends anyway.
+TEST(Cierre, SinAnfitrionTerminaAunqueNoPuedaEscribir) {
+    BancoVentana banco;
+    std::filesystem::create_directory(banco.archivoResultado());
+    auto ventana = banco.crear({"exportar", "1A2B"});
+    QSignalSpy cerrada(ventana.get(), &ui::TMForm::cerrada);
+    ventana->show();
+    banco.anfitrion.desaparecer();
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(cerrada.count(), 1);
+    EXPECT_EQ(banco.dialogos.errores,
+              std::vector<std::string>{"Unable to write to " + banco.archivoResultado().string() + "."});
 }
 
 // A transfer over an empty folder: the export reports each missing file.
