@@ -19,7 +19,7 @@ if [ "${1:-}" = --dentro ]; then
   # alojar DIRECTION: a new host window, the tool started in it on the sample school; sets id
   # (the host's window), hija (the tool's window) and herramienta_pid.
   alojar() {
-    rm -f "$tmp/bin/Tempalix.ini"
+    rm -f "$tmp/bin/Tempalix.ini" "$tmp/id"
     kill $anfitrion_pid 2>/dev/null
     "$anfitrion" >"$tmp/id" &
     anfitrion_pid=$!
@@ -122,4 +122,5 @@ mkdir -p "$tmp/bin" "$tmp/escuela" "$tmp/TTEMP"
 cp "$herramienta" "$tmp/bin/transtempaloszeda"
 cp -r "$escuela"/. "$tmp/escuela/"
 export TTEMP="$tmp/TTEMP"
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --dentro "$tmp" "$anfitrion"
+# -noreset: the server would reset, refusing connections, each time its last client leaves.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --dentro "$tmp" "$anfitrion"
