@@ -44,11 +44,13 @@ public:
 // A host that records the handles; a window exists for every handle unless told otherwise.
 class AnfitrionPrueba : public ui::Anfitrion {
 public:
-    void incrustar(QWidget&, std::uint32_t manejador) override {
+    void incrustar(QWidget&, std::uint32_t manejador, std::function<void()> alDesaparecer) override {
         manejadores.push_back(manejador);
         if (manejador != 0 && !hayVentana) throw ui::ErrorAnfitrion(manejador);
+        desaparecer = std::move(alDesaparecer);
     }
     std::vector<std::uint32_t> manejadores;
+    std::function<void()> desaparecer;  // what the host window's destruction would call
     bool hayVentana = true;
 };
 

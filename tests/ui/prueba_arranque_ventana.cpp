@@ -79,8 +79,8 @@ TEST(AnfitrionNativo, SinSistemaDeVentanasNingunManejadorEsUnaVentana) {
     EXPECT_FALSE(ui::existeVentanaNativa(0x1A2B));
     QWidget ventana;
     ui::AnfitrionNativo anfitrion;
-    EXPECT_THROW(anfitrion.incrustar(ventana, 0x1A2B), ui::ErrorAnfitrion);
-    EXPECT_NO_THROW(anfitrion.incrustar(ventana, 0));
+    EXPECT_THROW(anfitrion.incrustar(ventana, 0x1A2B, [] {}), ui::ErrorAnfitrion);
+    EXPECT_NO_THROW(anfitrion.incrustar(ventana, 0, [] {}));
 }
 
 TEST(Ventana, TituloYNombres) {

@@ -1,5 +1,6 @@
 // Closing the window (the result file) and the transfers that its buttons start.
 #include <QPushButton>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include "apoyo_ventana.h"
@@ -46,21 +47,42 @@ TEST(Cierre, ManejadorInvalidoQuedaIndependienteYNoEscribe) {
     EXPECT_FALSE(std::filesystem::exists(banco.archivoResultado()));
 }
 
-TEST(Cierre, SiNoSePuedeEscribirMuestraElErrorYSigueAbierta) {
+// A hosted window whose result file cannot be written: a folder in the place of the file
+// cannot be written, not even by root.
+class CierreSinEscribir : public testing::Test {
+protected:
+    CierreSinEscribir() {
+        std::filesystem::create_directory(banco.archivoResultado());
+        ventana->show();
+    }
+    std::vector<std::string> errorEsperado() const {
+        return {"Unable to write to " + banco.archivoResultado().string() + "."};
+    }
+
     BancoVentana banco;
-    // A folder in the place of the file cannot be written, not even by root.
-    std::filesystem::create_directory(banco.archivoResultado());
-    auto ventana = banco.crear({"exportar", "1A2B"});
-    ventana->show();
+    std::unique_ptr<ui::TMForm> ventana = banco.crear({"exportar", "1A2B"});
+    QSignalSpy cerrada{ventana.get(), &ui::TMForm::cerrada};
+};
+
+TEST_F(CierreSinEscribir, MuestraElErrorYSigueAbiertaHastaQueOtroCierrePuedaEscribir) {
     ventana->close();
     EXPECT_TRUE(ventana->isVisible());
-    EXPECT_EQ(banco.dialogos.errores,
-              std::vector<std::string>{"Unable to write to " + banco.archivoResultado().string() + "."});
+    EXPECT_EQ(cerrada.count(), 0);
+    EXPECT_EQ(banco.dialogos.errores, errorEsperado());
 
     std::filesystem::remove(banco.archivoResultado());
     ventana->close();
     EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(cerrada.count(), 1);
     EXPECT_EQ(leerBytes(banco.archivoResultado()), kResultado0);
+}
+
+// Without its host the window cannot stay open: the error is shown and the tool ends anyway.
+TEST_F(CierreSinEscribir, SinAnfitrionTerminaIgualmente) {
+    banco.anfitrion.desaparecer();
+    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_EQ(cerrada.count(), 1);
+    EXPECT_EQ(banco.dialogos.errores, errorEsperado());
 }
 
 // A transfer over an empty folder: the export reports each missing file.

@@ -98,6 +98,31 @@ TEST_F(Selector, FilasDe16PixelesConSangriasYFondo) {
     EXPECT_EQ(fila("zeda")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Actual));
 }
 
+// The current folder's row selected at the bottom of the view with as many rows above it as
+// fit: when the list starts in a deep folder inside a panel, as in the window, where it gets
+// its size only after its rows, and after a change into a deep folder.
+TEST_F(Selector, EnUnaCarpetaProfundaSeVenLaFilaActualYLasDeEncima) {
+    const auto profunda = zeda_ / "2024" / "Centro" / "Secretaria" / "Exportaciones" / "Junio";
+    fs::create_directories(profunda / "copia");
+    const auto comprobar = [](ListaDirectorios& lista) {
+        const int actual = lista.row(lista.currentItem());
+        const int caben = lista.viewport()->height() / 16;
+        ASSERT_GT(actual, caben);
+        EXPECT_EQ(lista.currentItem()->text(), "Junio");
+        EXPECT_TRUE(lista.currentItem()->isSelected());
+        EXPECT_EQ(lista.row(lista.itemAt(1, 1)), actual - caben + 1);
+        EXPECT_TRUE(lista.viewport()->rect().contains(lista.visualItemRect(lista.currentItem())));
+    };
+    fs::current_path(profunda);
+    QWidget panel;
+    auto* enPanel = new ListaDirectorios(&panel);
+    enPanel->setGeometry(8, 34, 287, 106);
+    panel.show();
+    comprobar(*enPanel);
+    lista_->cambiarRuta(profunda.string());
+    comprobar(*lista_);
+}
+
 TEST_F(Selector, DobleClicEnUnaSubcarpetaLaHaceActual) {
     QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
     dobleClic("2024");

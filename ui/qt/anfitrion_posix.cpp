@@ -20,4 +20,11 @@ bool existeVentanaNativa(std::uint32_t manejador) {
     return existe;
 }
 
+bool avisaDestruccion(const QByteArray& tipo, const void* mensaje, WId ventana) {
+    if (tipo != "xcb_generic_event_t") return false;
+    const auto* suceso = static_cast<const xcb_generic_event_t*>(mensaje);
+    return (suceso->response_type & 0x7f) == XCB_DESTROY_NOTIFY &&
+           reinterpret_cast<const xcb_destroy_notify_event_t*>(suceso)->window == ventana;
+}
+
 }  // namespace ttz::ui

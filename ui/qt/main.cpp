@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     try {
         ttz::ui::TMForm MForm(parametros, {estado, dialogos, ayuda, anfitrion, almacen, cotejo, reloj,
                                            ttz::rutaResultado(ejecutable)});
+        QObject::connect(&MForm, &ttz::ui::TMForm::cerrada, &aplicacion, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
         ttz::ui::instalarSondaArranque(MForm, inicio);
         MForm.show();
         return aplicacion.exec();

@@ -133,8 +133,17 @@ void ListaDirectorios::reconstruir() {
         elemento->setData(kRolIcono, static_cast<int>(fila.icono));
         if (fila.icono == IconoCarpeta::Actual) setCurrentItem(elemento);
     }
-    scrollToItem(currentItem());
+    mostrarActual();
 }
+
+void ListaDirectorios::resizeEvent(QResizeEvent* evento) {
+    QListWidget::resizeEvent(evento);
+    // The list gets its size after the first rows: what is in view depends on it.
+    mostrarActual();
+}
+
+// The current folder's row at the bottom, so that as many path rows above it as fit are seen.
+void ListaDirectorios::mostrarActual() { scrollToItem(currentItem(), QAbstractItemView::PositionAtBottom); }
 
 ListaUnidades::ListaUnidades(ListaDirectorios* directorios, QWidget* padre)
     : ListaUnidades(directorios, unidadesDelSistema(), padre) {}

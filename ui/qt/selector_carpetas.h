@@ -44,10 +44,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void abrirFila(QListWidgetItem* fila);
     void reconstruir();
+    void mostrarActual();
 
     std::function<void()> aviso_;
     std::string actual_;  // the file system's bytes

@@ -32,9 +32,10 @@ private:
             std::printf("%.1f\n", std::chrono::duration<double, std::milli>(transcurrido).count());
             std::fflush(stdout);
         }
-        int estado = 0;
-        if (!captura_.isEmpty() && !ventana_.grab().save(captura_)) estado = 1;
-        QCoreApplication::exit(estado);
+        const bool guardada = captura_.isEmpty() || ventana_.grab().save(captura_);
+        // Closes as the user would, so that a hosted start still writes its result file.
+        ventana_.close();
+        if (!guardada && !ventana_.isVisible()) QCoreApplication::exit(1);
     }
 
     QWidget& ventana_;

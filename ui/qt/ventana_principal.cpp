@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <cmath>
 
 #include "ui/qt/aplicacion.h"
@@ -150,7 +151,11 @@ void TMForm::crearPanelInferior() {
 
 void TMForm::conectar() {
     auto protegido = [this](void (TMForm::*manejador)()) {
-        return [this, manejador] { ejecutarProtegido(puertos_.dialogos, [this, manejador] { (this->*manejador)(); }); };
+        return [this, manejador] {
+            ejecutarProtegido(puertos_.dialogos, [this, manejador] { (this->*manejador)(); });
+            // A host lost during a transfer, also one that an error cut short, ends the tool now.
+            if (sinAnfitrion_ && isVisible()) close();
+        };
     };
     connect(BExportar, &QPushButton::clicked, this, protegido(&TMForm::BExportarClick));
     connect(BImportar, &QPushButton::clicked, this, protegido(&TMForm::BImportarClick));
@@ -185,7 +190,7 @@ void TMForm::entrarEnAnfitrion(std::uint32_t manejador) {
     // The frame goes first: changing the window's flags later would recreate the native
     // window and lose the host as its parent.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    puertos_.anfitrion.incrustar(*this, manejador);
+    puertos_.anfitrion.incrustar(*this, manejador, [this] { anfitrionDesaparecido(); });
     move(2, 2);
 }
 
@@ -213,12 +218,23 @@ void TMForm::showEvent(QShowEvent* evento) {
 }
 
 void TMForm::closeEvent(QCloseEvent* evento) {
-    if (!puertos_.estado.alojado()) return evento->accept();
-    evento->ignore();
-    ejecutarProtegido(puertos_.dialogos, [&] {
-        escribirResultado(puertos_.archivoResultado, puertos_.estado.Transformado);
-        evento->accept();
-    });
+    evento->setAccepted(!puertos_.estado.alojado());
+    if (puertos_.estado.alojado())
+        ejecutarProtegido(puertos_.dialogos, [&] {
+            escribirResultado(puertos_.archivoResultado, puertos_.estado.Transformado);
+            evento->accept();
+        });
+    // Without a host there is no window left to stay open in: the error box has told the user.
+    if (sinAnfitrion_) evento->accept();
+    // An embedded window is no top-level window, so Qt would not end the message loop itself.
+    if (evento->isAccepted()) emit cerrada();
+}
+
+// The host window has been destroyed and ours with it: the window closes as on any other close
+// (the result file is written), once a transfer under way has finished.
+void TMForm::anfitrionDesaparecido() {
+    sinAnfitrion_ = true;
+    if (!transfiriendo_) close();
 }
 
 void TMForm::BExportarClick() { transferir(&exportacion::ejecutarExportacion); }
@@ -230,7 +246,10 @@ void TMForm::Button1Click() { puertos_.ayuda.contenido(); }
 void TMForm::transferir(Ejecucion ejecucion) {
     carpeta_ = componerCarpeta(QFile::encodeName(Directorios->carpetaActual()).toStdString());
     Entorno entorno{puertos_.estado, puertos_.dialogos, puertos_.almacen, puertos_.cotejo, puertos_.reloj};
-    ejecucion(carpeta_, entorno);
+    {
+        const QScopedValueRollback enCurso(transfiriendo_, true);
+        ejecucion(carpeta_, entorno);
+    }
     if (puertos_.estado.alojado()) close();
 }
 

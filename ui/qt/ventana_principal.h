@@ -47,6 +47,10 @@ public:
     // The working folder of the last transfer, empty before the first.
     const std::string& Carpeta() const { return carpeta_; }
 
+signals:
+    // The window has closed for good: the tool's work is over and the process can end.
+    void cerrada();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
@@ -70,6 +74,7 @@ private:
     void BImportarClick();
     void Button1Click();
     void transferir(Ejecucion ejecucion);
+    void anfitrionDesaparecido();
     void actualizarRuta(const QString& carpeta);
     bool atenderTecla(QObject* objeto, const QKeyEvent& tecla);
     QPushButton* botonPredeterminado() const;
@@ -81,6 +86,8 @@ private:
     Lado lado_ = Lado::Ambos;
     double escala_ = 1.0;
     bool primeraVez_ = true;
+    bool transfiriendo_ = false;
+    bool sinAnfitrion_ = false;
 
     PanelDegradado* Draw3D1 = nullptr;
     PanelDegradado* Draw3D2 = nullptr;
