@@ -7,7 +7,6 @@
 #include "app/archivos.h"
 #include "app/ayuda.h"
 #include "app/cotejo.h"
-#include "app/errores.h"
 #include "app/linea_ordenes.h"
 #include "app/reloj.h"
 #include "app/resultado_ini.h"
@@ -43,9 +42,9 @@ int main(int argc, char** argv) {
     } catch (const ttz::ui::ErrorAnfitrion& error) {
         std::cerr << error.what() << '\n';
         return 1;
-    } catch (const std::exception& error) {
+    } catch (...) {
         // Without its window the tool cannot go on; the error still gets its box.
-        dialogos.mostrarCajaError(ttz::textoCajaError(error.what()));
+        ttz::ui::informarExcepcionActual(dialogos);
         return 1;
     }
 }
