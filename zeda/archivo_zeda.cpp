@@ -160,7 +160,8 @@ std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
         std::size_t leidos;
         while ((leidos = std::fread(bufer.data(), 1, bufer.size(), archivo.get())) > 0) {
             const bool sigue = divisor.agregar({bufer.data(), leidos});
-            exigirTamanoZEDA(ruta, total += leidos, divisor.lineas());
+            total += leidos;
+            exigirTamanoZEDA(ruta, total, divisor.lineas());
             if (!sigue) break;
         }
         if (std::ferror(archivo.get())) fallar(errno);
