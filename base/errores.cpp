@@ -1,5 +1,9 @@
 #include "base/errores.h"
 
+#include <filesystem>
+#include <new>
+#include <system_error>
+
 namespace ttz {
 
 ErrorES::ErrorES(int codigo) : Error(mensaje(codigo)), codigo_(codigo) {}
@@ -19,6 +23,32 @@ std::string ErrorES::mensaje(int codigo) {
 
 ErrorCampo::ErrorCampo(const std::string& campo)
     : Error("No se encuentra el campo '" + campo + "'") {}
+
+namespace {
+
+std::string textoErrorDelSistema(const std::system_error& error, const std::filesystem::path& ruta) {
+    std::string texto = "Error del sistema";
+    if (!ruta.empty()) texto += " con \"" + ruta.string() + "\"";
+    return texto + ": " + error.code().message();
+}
+
+}  // namespace
+
+std::string mensajeExcepcionActual() {
+    try {
+        throw;
+    } catch (const Error& error) {
+        return error.what();
+    } catch (const std::bad_alloc&) {
+        return "No hay memoria suficiente para terminar el proceso";
+    } catch (const std::filesystem::filesystem_error& error) {
+        return textoErrorDelSistema(error, error.path1());
+    } catch (const std::system_error& error) {
+        return textoErrorDelSistema(error, {});
+    } catch (...) {
+        return "Error interno inesperado";
+    }
+}
 
 std::string textoCajaError(const std::string& mensaje) {
     if (!mensaje.empty() && static_cast<unsigned char>(mensaje.back()) > '.')

@@ -27,6 +27,11 @@ public:
     explicit ErrorCampo(const std::string& campo);
 };
 
+// The message of the exception being handled, for the user: the tool's own errors give theirs;
+// any other failure (out of memory, a system or library error) a Spanish text with no C++ or
+// library name in it. Call only inside a catch block.
+std::string mensajeExcepcionActual();
+
 // The text the error box shows: the message, plus a full stop when its last character's
 // code is greater than that of the full stop.
 std::string textoCajaError(const std::string& mensaje);

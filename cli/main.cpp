@@ -1,5 +1,4 @@
 // transtempaloszeda-lote: the export and the import without a window.
-#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -58,8 +57,8 @@ int main(int argc, char** argv) {
     }
     try {
         return ejecutar(orden);
-    } catch (const std::exception& error) {
-        std::cerr << lote::textoConsola(textoCajaError(error.what())) << '\n';
+    } catch (...) {
+        std::cerr << lote::textoConsola(textoCajaError(mensajeExcepcionActual())) << '\n';
         return kError;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
+#include <new>
 
 #include "base/archivos.h"
 #include "base/errores.h"
@@ -14,6 +16,26 @@ constexpr char kCtrlZ = 26;
 constexpr int kFinArchivo = -1;
 
 [[noreturn]] void fallarES(int error) { throw ErrorES(codigoES(error)); }
+
+std::string entreComillas(const fs::path& ruta) { return "\"" + ruta.string() + "\""; }
+
+[[noreturn]] void fallarSinMemoria(const fs::path& ruta) {
+    throw Error("No hay memoria suficiente para leer el archivo " + entreComillas(ruta));
+}
+
+// A file that passes these bounds is no ZEDA file; reading it on would only fill the memory.
+void exigirTamanoZEDA(const fs::path& ruta, std::uint64_t bytes, std::size_t lineas) {
+    if (bytes > kBytesMaximosZEDA)
+        throw Error("El archivo " + entreComillas(ruta) + " es demasiado grande para ser de ZEDA: pasa de " +
+                    std::to_string(kBytesMaximosZEDA / (1024 * 1024)) + " MiB");
+    if (lineas > kLineasMaximasZEDA)
+        throw Error("El archivo " + entreComillas(ruta) + " tiene demasiadas l\xEDneas para ser de ZEDA: pasa de " +
+                    std::to_string(kLineasMaximasZEDA));
+}
+
+struct CerrarArchivo {
+    void operator()(std::FILE* archivo) const { std::fclose(archivo); }
+};
 
 // Cuts the text of a whole file into lines as its pieces arrive: CR, LF and CR LF end a line,
 // a NUL ends the text.
@@ -42,6 +64,8 @@ public:
         return true;
     }
 
+    std::size_t lineas() const { return lineas_.size(); }
+
     std::vector<std::string> terminar() {
         if (!actual_.empty()) lineas_.push_back(std::move(actual_));
         return std::move(lineas_);
@@ -55,7 +79,7 @@ private:
 
 }  // namespace
 
-LectorLineas::LectorLineas(const fs::path& ruta) : bufer_(kTamanoBufer) {
+LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta), bufer_(kTamanoBufer) {
     archivo_ = std::fopen(resolverMayusculas(ruta).string().c_str(), "rb");
     if (archivo_ == nullptr) fallarES(errno);
     std::setvbuf(archivo_, nullptr, _IONBF, 0);
@@ -68,6 +92,8 @@ LectorLineas::~LectorLineas() {
 void LectorLineas::rellenar() {
     posicion_ = 0;
     llenos_ = std::fread(bufer_.data(), 1, bufer_.size(), archivo_);
+    leidos_ += llenos_;
+    exigirTamanoZEDA(ruta_, leidos_, 0);
     if (llenos_ > 0) return;
     if (std::ferror(archivo_)) fallarES(errno);
     agotado_ = true;
@@ -93,7 +119,11 @@ const std::string& LectorLineas::siguiente() {
         const char* especial = std::find_if(inicio, final, [](char c) {
             return c == '\n' || c == '\r' || c == kCtrlZ;
         });
-        linea_.append(inicio, especial);
+        try {
+            linea_.append(inicio, especial);
+        } catch (const std::bad_alloc&) {
+            fallarSinMemoria(ruta_);
+        }
         posicion_ += static_cast<std::size_t>(especial - inicio);
         if (especial == final) continue;
         ++posicion_;
@@ -118,20 +148,27 @@ void LectorLineas::cerrar() {
 
 std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
     auto fallar = [&ruta](int error) {
-        throw Error("Cannot open file \"" + ruta.string() + "\". " + textoErrorSistema(error));
+        throw Error("Cannot open file " + entreComillas(ruta) + ". " + textoErrorSistema(error));
     };
-    std::FILE* archivo = std::fopen(resolverMayusculas(ruta).string().c_str(), "rb");
-    if (archivo == nullptr) fallar(errno);
-    std::setvbuf(archivo, nullptr, _IONBF, 0);
-    DivisorLineas divisor;
-    std::vector<char> bufer(kTamanoBufer);
-    std::size_t leidos;
-    while ((leidos = std::fread(bufer.data(), 1, bufer.size(), archivo)) > 0)
-        if (!divisor.agregar({bufer.data(), leidos})) break;
-    const int error = std::ferror(archivo) ? errno : 0;
-    std::fclose(archivo);
-    if (error != 0) fallar(error);
-    return divisor.terminar();
+    const std::unique_ptr<std::FILE, CerrarArchivo> archivo(std::fopen(resolverMayusculas(ruta).string().c_str(), "rb"));
+    if (!archivo) fallar(errno);
+    std::setvbuf(archivo.get(), nullptr, _IONBF, 0);
+    try {
+        DivisorLineas divisor;
+        std::vector<char> bufer(kTamanoBufer);
+        std::uint64_t total = 0;
+        std::size_t leidos;
+        while ((leidos = std::fread(bufer.data(), 1, bufer.size(), archivo.get())) > 0) {
+            const bool sigue = divisor.agregar({bufer.data(), leidos});
+            total += leidos;
+            exigirTamanoZEDA(ruta, total, divisor.lineas());
+            if (!sigue) break;
+        }
+        if (std::ferror(archivo.get())) fallar(errno);
+        return divisor.terminar();
+    } catch (const std::bad_alloc&) {
+        fallarSinMemoria(ruta);
+    }
 }
 
 void escribirArchivo(const fs::path& ruta, const std::vector<std::string>& lineas) {

@@ -1,5 +1,6 @@
 #pragma once
 // Reading and writing ZEDA text files. Names are found whatever their letter case on disk.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,9 +10,17 @@ namespace ttz::zeda {
 
 namespace fs = std::filesystem;
 
+// The most that reading takes from one ZEDA file, far beyond any school's (lines of a few hundred
+// characters, some thousands of them), so that an endless or enormous file ends with an error
+// that names it instead of taking all memory: this many bytes, and for whole-file reading, which
+// keeps every line, this many lines.
+inline constexpr std::uint64_t kBytesMaximosZEDA = 32 * 1024 * 1024;
+inline constexpr std::size_t kLineasMaximasZEDA = 1'000'000;
+
 // Line-by-line reading. A line ends at LF or CR LF; a lone CR is dropped; Ctrl-Z ends the
 // file (at a line start, or inside a line, whose rest is not read); NUL belongs to the line.
-// Failures raise ErrorES with the system's code.
+// Failures raise ErrorES with the system's code; a file beyond kBytesMaximosZEDA, or one whose
+// line does not fit in memory, raises an Error that names it.
 class LectorLineas {
 public:
     explicit LectorLineas(const fs::path& ruta);
@@ -28,17 +37,19 @@ private:
     void rellenar();
     int leerByte();
 
+    fs::path ruta_;
     std::FILE* archivo_ = nullptr;
     std::vector<char> bufer_;
     std::size_t posicion_ = 0;
     std::size_t llenos_ = 0;
+    std::uint64_t leidos_ = 0;
     bool agotado_ = false;
     bool finTexto_ = false;
     std::string linea_;
 };
 
 // Whole-file reading: CR, LF and CR LF end a line; NUL ends the text; Ctrl-Z is ordinary.
-// Failure: "Cannot open file "%s". %s".
+// Failure: "Cannot open file "%s". %s"; beyond the bounds above, an Error that names the file.
 std::vector<std::string> leerArchivoEntero(const fs::path& ruta);
 
 // Writes the lines, each followed by CR LF, replacing the file atomically.

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace ttz {
 namespace {
@@ -39,6 +43,42 @@ INSTANTIATE_TEST_SUITE_P(Codigos, TablaES, testing::Values(
 TEST(ErrorCampo, NombraElCampo) {
     EXPECT_STREQ(ErrorCampo("HORAS").what(), "No se encuentra el campo 'HORAS'");
 }
+
+struct CasoExcepcion {
+    const char* nombre;
+    void (*lanzar)();
+    std::string mensaje;
+};
+
+void PrintTo(const CasoExcepcion& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class ExcepcionActual : public testing::TestWithParam<CasoExcepcion> {};
+
+TEST_P(ExcepcionActual, MensajeEnEspanolSinNombresDeCMasMas) {
+    try {
+        GetParam().lanzar();
+        FAIL() << "sin excepci\xF3n";
+    } catch (...) {
+        EXPECT_EQ(mensajeExcepcionActual(), GetParam().mensaje);
+    }
+}
+
+const std::string kNoExiste = std::make_error_code(std::errc::no_such_file_or_directory).message();
+
+INSTANTIATE_TEST_SUITE_P(Excepciones, ExcepcionActual, testing::Values(
+    CasoExcepcion{"Propia", [] { throw ErrorES(101); }, "Disco lleno"},
+    CasoExcepcion{"SinMemoria", [] { throw std::bad_alloc(); },
+                  "No hay memoria suficiente para terminar el proceso"},
+    CasoExcepcion{"DelSistemaDeArchivos", [] {
+                      throw std::filesystem::filesystem_error(
+                          "current_path", "/z/zeda_prof.txt", std::make_error_code(std::errc::no_such_file_or_directory));
+                  }, "Error del sistema con \"/z/zeda_prof.txt\": " + kNoExiste},
+    CasoExcepcion{"DelSistema", [] { throw std::system_error(std::make_error_code(std::errc::no_such_file_or_directory)); },
+                  "Error del sistema: " + kNoExiste},
+    CasoExcepcion{"DeLaBiblioteca", [] { throw std::length_error("vector::_M_realloc_insert"); },
+                  "Error interno inesperado"},
+    CasoExcepcion{"NoEsUnaExcepcion", [] { throw 7; }, "Error interno inesperado"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 struct CasoCaja {
     std::string mensaje;

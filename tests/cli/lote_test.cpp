@@ -5,9 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 
 #include "comun/carpeta_temporal.h"
+#include "zeda/archivo_zeda.h"
 
 namespace ttz::pruebas {
 namespace {
@@ -25,9 +28,11 @@ struct Salida {
 
 class Lote : public ::testing::Test {
 protected:
-    // The arguments are passed as they are to the shell; folders hold no quote.
-    Salida ejecutar(const std::string& argumentos) {
-        const std::string orden = "cd '" + trabajo.ruta().string() + "' && '" + kLote.string() + "' " + argumentos +
+    // The arguments are passed as they are to the shell; folders hold no quote. With a limit, the
+    // tool may not take more than that many KiB of memory.
+    Salida ejecutar(const std::string& argumentos, long limiteKiB = 0) {
+        const std::string limite = limiteKiB > 0 ? "ulimit -v " + std::to_string(limiteKiB) + " && " : "";
+        const std::string orden = limite + "cd '" + trabajo.ruta().string() + "' && '" + kLote.string() + "' " + argumentos +
                                   " >'" + (salidas / "out").string() + "' 2>'" + (salidas / "err").string() + "'";
         const int estado = std::system(orden.c_str());
         return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, leerBytes(salidas / "out"), leerBytes(salidas / "err")};
@@ -102,6 +107,87 @@ TEST_F(Lote, ErrorQueTerminaLaExportacion) {
     EXPECT_EQ(r.salida, "");
     EXPECT_EQ(r.errores, "'' no es un valor entero v\xC3\xA1lido.\n");
 }
+
+// What an input that never ends or claims to be enormous is made of.
+void enlazarACero(const fs::path& archivo) {
+    fs::remove(archivo);
+    fs::create_symlink("/dev/zero", archivo);
+}
+
+void escribirMasLineasQueZEDA(const fs::path& archivo) {
+    std::ofstream(archivo, std::ios::binary) << std::string(zeda::kLineasMaximasZEDA + 1, '\n');
+}
+
+// A table, copied from one that the export wrote, whose header claims 2^31 records of 65,535 bytes.
+void anunciarRegistrosEnormes(const fs::path& tabla) {
+    std::string bytes = leerBytes(tabla.parent_path() / "ASIGNOMT.DBF");
+    bytes.replace(4, 4, std::string("\0\0\0\x80", 4));
+    bytes.replace(10, 2, "\xFF\xFF");
+    std::ofstream(tabla, std::ios::binary) << bytes;
+}
+
+struct CasoEnorme {
+    const char* nombre;
+    const char* orden;
+    const char* archivo;  // in the ZEDA folder; a table in the data folder when it ends in .DBF
+    void (*preparar)(const fs::path& archivo);
+    const char* que;      // the error on standard error: que "<the file's path>" por.
+    const char* por;
+};
+
+void PrintTo(const CasoEnorme& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class Enorme : public Lote, public ::testing::WithParamInterface<CasoEnorme> {
+protected:
+    fs::path archivo() const {
+        const bool tabla = std::string_view(GetParam().archivo).ends_with(".DBF");
+        return (tabla ? datos.ruta() : trabajo.ruta()) / GetParam().archivo;
+    }
+
+    // The data folder's files, the date of each table's last change left out.
+    std::map<std::string, std::string> tablas() const {
+        std::map<std::string, std::string> bytes;
+        for (const auto& entrada : fs::directory_iterator(datos.ruta())) {
+            std::string contenido = leerBytes(entrada.path());
+            contenido.replace(1, 3, 3, '\0');
+            bytes[entrada.path().filename().string()] = contenido;
+        }
+        return bytes;
+    }
+};
+
+// Reading such an input whole would pass the memory limit; instead the run ends at once with an
+// error that names the file, and the tables stay as they were.
+TEST_P(Enorme, ErrorQueNombraElArchivoYLasTablasQuedan) {
+    constexpr long kLimiteKiB = TTZ_CON_SANEADORES ? 0 : 256 * 1024;  // the sanitizers reserve far more
+    copiarEscuela();
+    ASSERT_EQ(ejecutar("exportar " + opciones()).estado, 0);
+    GetParam().preparar(archivo());
+    const auto antes = tablas();
+    const auto r = ejecutar(std::string(GetParam().orden) + " " + opciones(), kLimiteKiB);
+    EXPECT_EQ(r.estado, 2);
+    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.errores, std::string(GetParam().que) + " \"" + archivo().string() + "\" " + GetParam().por + ".\n");
+    EXPECT_TRUE(tablas() == antes) << "una tabla cambi\xC3\xB3";
+    EXPECT_FALSE(fs::exists(trabajo / "ZEDA_HORARIO.TXT"));
+}
+
+constexpr const char* kArchivo = "El archivo";
+constexpr const char* kGrande = "es demasiado grande para ser de ZEDA: pasa de 32 MiB";
+constexpr const char* kLineas = "tiene demasiadas l\xC3\xADneas para ser de ZEDA: pasa de 1000000";
+
+INSTANTIATE_TEST_SUITE_P(Lote, Enorme, ::testing::Values(
+    CasoEnorme{"Asignaturas", "exportar", "zeda_asignat.txt", enlazarACero, kArchivo, kGrande},
+    CasoEnorme{"Profesores", "exportar", "zeda_prof.txt", enlazarACero, kArchivo, kGrande},
+    CasoEnorme{"Aulas", "exportar", "zeda_aulas.txt", enlazarACero, kArchivo, kGrande},
+    CasoEnorme{"Grupos", "exportar", "zeda_grupo.txt", enlazarACero, kArchivo, kGrande},
+    CasoEnorme{"AsignaturasGrupos", "exportar", "zeda_asignatgrupo.txt", enlazarACero, kArchivo, kGrande},
+    CasoEnorme{"AsignaturasCurso", "exportar", "zeda_asignatcurso.txt", escribirMasLineasQueZEDA, kArchivo, kLineas},
+    CasoEnorme{"Sesiones", "exportar", "zeda_sesiones.txt", escribirMasLineasQueZEDA, kArchivo, kLineas},
+    CasoEnorme{"ImportarSesiones", "importar", "zeda_sesiones.txt", escribirMasLineasQueZEDA, kArchivo, kLineas},
+    CasoEnorme{"ImportarSolucEnorme", "importar", "SOLUC.DBF", anunciarRegistrosEnormes, "La tabla",
+               "est\xC3\xA1 da\xC3\xB1" "ada"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(Lote, ImportarSinTablasEsUnError) {
     copiarEscuela();

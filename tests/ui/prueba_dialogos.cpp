@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "ui/qt/aplicacion.h"
 #include "ui/qt/dialogos.h"
 #include "base/errores.h"
@@ -69,6 +71,18 @@ TEST(CursorOcupado, ParaTodaLaAplicacion) {
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A failure that is none of the tool's own errors still reaches the error box in Spanish.
+TEST(ErrorAjeno, SinMemoriaLlegaEnEspanolALaCajaDeError) {
+    struct SinMemoria : QObject {
+        bool event(QEvent*) override { throw std::bad_alloc(); }
+    } sinMemoria;
+    auto& dialogos = pruebas::dialogosAplicacion();
+    dialogos.errores.clear();
+    QEvent evento(QEvent::User);
+    QCoreApplication::sendEvent(&sinMemoria, &evento);
+    EXPECT_EQ(dialogos.errores, std::vector<std::string>{"No hay memoria suficiente para terminar el proceso."});
 }
 
 // An object whose event handler fails.

@@ -166,6 +166,40 @@ TEST(ErroresDeLectura, SinPermiso) {
               "Cannot open file \"" + ruta.string() + "\". " + std::strerror(EACCES));
 }
 
+struct CasoLimite {
+    const char* nombre;
+    std::size_t bytes;  // of the one character that the file repeats
+    char caracter;
+    const char* errorLineaALinea;  // after the file's quoted path; "" when it reads
+    const char* errorEntero;
+};
+
+void PrintTo(const CasoLimite& caso, std::ostream* salida) { *salida << caso.nombre; }
+
+class Limites : public testing::TestWithParam<CasoLimite> {};
+
+std::string errorTrasLaRuta(const fs::path& ruta, const char* error) {
+    return *error == '\0' ? "(sin error)" : "El archivo \"" + ruta.string() + "\" " + error;
+}
+
+TEST_P(Limites, HastaElLimiteSeLeeYMasAllaEsUnErrorQueNombraElArchivo) {
+    CarpetaTemporal carpeta;
+    const auto ruta = carpeta.escribir("zeda.txt", std::string(GetParam().bytes, GetParam().caracter));
+    EXPECT_EQ(pruebas::mensajeDeError([&] { leerLineaALinea(ruta); }),
+              errorTrasLaRuta(ruta, GetParam().errorLineaALinea));
+    EXPECT_EQ(mensajeDeArchivoEntero(ruta), errorTrasLaRuta(ruta, GetParam().errorEntero));
+}
+
+constexpr const char* kDemasiadoGrande = "es demasiado grande para ser de ZEDA: pasa de 32 MiB";
+
+INSTANTIATE_TEST_SUITE_P(ZEDA, Limites, testing::Values(
+    CasoLimite{"BytesJustos", kBytesMaximosZEDA, 'x', "", ""},
+    CasoLimite{"UnByteDeMas", kBytesMaximosZEDA + 1, 'x', kDemasiadoGrande, kDemasiadoGrande},
+    CasoLimite{"LineasJustas", kLineasMaximasZEDA, '\n', "", ""},
+    CasoLimite{"UnaLineaDeMasSoloPesaAlLeerloEntero", kLineasMaximasZEDA + 1, '\n', "",
+               "tiene demasiadas l\xEDneas para ser de ZEDA: pasa de 1000000"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
 TEST(Escritura, CadaLineaTerminaEnCRLF) {
     CarpetaTemporal carpeta;
     escribirArchivo(carpeta / "ZEDA_HORARIO.TXT", {"uno", "dos"});

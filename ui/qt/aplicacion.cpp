@@ -1,17 +1,11 @@
 #include "ui/qt/aplicacion.h"
 
-#include <exception>
-
 #include "base/errores.h"
 
 namespace ttz::ui {
 
 void informarExcepcionActual(Dialogos& dialogos) {
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        dialogos.mostrarCajaError(textoCajaError(error.what()));
-    }
+    dialogos.mostrarCajaError(textoCajaError(mensajeExcepcionActual()));
 }
 
 Aplicacion::Aplicacion(int& argc, char** argv, Dialogos& dialogos)

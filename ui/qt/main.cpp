@@ -46,9 +46,9 @@ int main(int argc, char** argv) {
     } catch (const ttz::ui::ErrorAnfitrion& error) {
         std::cerr << error.what() << '\n';
         return 1;
-    } catch (const std::exception& error) {
+    } catch (...) {
         // Without its window the tool cannot go on; the error still gets its box.
-        dialogos.mostrarCajaError(ttz::textoCajaError(error.what()));
+        ttz::ui::informarExcepcionActual(dialogos);
         return 1;
     }
 }
