@@ -1,5 +1,6 @@
 #include "app/texto.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -98,6 +99,8 @@ std::string exponenteCorto(std::string texto) {
     return mantisa + "E" + signo + std::string(resto);
 }
 
+char mayuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
+
 void agregarUtf8(std::string& salida, char32_t codigo) {
     if (codigo < 0x80) {
         salida += static_cast<char>(codigo);
@@ -160,6 +163,16 @@ std::string flotanteATexto(double valor, char separadorDecimal) {
     std::string texto = exponenteCorto(std::string(bufer, error == std::errc() ? fin : bufer));
     if (const auto punto = texto.find('.'); punto != std::string::npos) texto[punto] = separadorDecimal;
     return texto;
+}
+
+std::string mayusculas(std::string_view texto) {
+    std::string resultado(texto);
+    for (char& c : resultado) c = mayuscula(c);
+    return resultado;
+}
+
+bool igualesSinMayusculas(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return mayuscula(x) == mayuscula(y); });
 }
 
 std::string aUtf8(std::string_view windows1252) {

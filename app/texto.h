@@ -19,6 +19,12 @@ double aFlotante(std::string_view texto);
 // for whole values.
 std::string flotanteATexto(double valor, char separadorDecimal);
 
+// Letter case of the ASCII letters alone: a-z becomes A-Z, and every other byte, accented
+// letters included, stays as it is whatever the locale.
+std::string mayusculas(std::string_view texto);
+// Equal but for the letter case of the ASCII letters.
+bool igualesSinMayusculas(std::string_view a, std::string_view b);
+
 // The user's decimal separator from the system's settings.
 char separadorDecimalDelSistema();
 

@@ -5,19 +5,19 @@
 
 #include "app/archivos.h"
 #include "app/errores.h"
+#include "app/texto.h"
 #include "tables/archivo_tabla.h"
 #include "tables/cabecera_dbf.h"
 #include "tables/mensajes_tabla.h"
 #include "tables/publicacion.h"
 #include "tables/tabla_dbase.h"
-#include "zeda/linea_zeda.h"
 
 namespace ttz::tablas {
 namespace {
 
 // The table's name in upper case, without the extension when it was given one.
 std::string nombreBase(const std::string& nombre) {
-    std::string base = zeda::mayusculas(nombre);
+    std::string base = mayusculas(nombre);
     if (base.size() > 4 && base.ends_with(".DBF")) base.resize(base.size() - 4);
     return base;
 }

@@ -11,7 +11,7 @@
 #include "app/archivos.h"
 #include "app/errores.h"
 #include "tables/mensajes_tabla.h"
-#include "zeda/linea_zeda.h"
+#include "app/texto.h"
 
 namespace ttz::tablas {
 namespace {
@@ -151,7 +151,7 @@ void validarCampos(const std::vector<DefinicionCampo>& campos, const std::filesy
     std::vector<std::string> vistos;
     for (const auto& campo : campos) {
         const bool anchoValido = campo.tipo != TipoCampo::Texto || (campo.ancho >= 1 && campo.ancho <= 254);
-        const std::string nombre = zeda::mayusculas(campo.nombre);
+        const std::string nombre = mayusculas(campo.nombre);
         const bool nombreValido = !nombre.empty() && nombre.size() <= largoNombre - 1 &&
                                   nombre.find('\0') == std::string::npos &&
                                   std::find(vistos.begin(), vistos.end(), nombre) == vistos.end();
@@ -183,7 +183,7 @@ void crearTablaVacia(const std::filesystem::path& archivo, const std::vector<Def
     fecharHoy(dbf.get());
     for (const auto& definicion : campos) {
         const CampoDBF campo = CampoDBF::para(definicion, 0);
-        if (DBFAddNativeFieldType(dbf.get(), zeda::mayusculas(campo.nombre()).c_str(), campo.tipo(), campo.ancho(),
+        if (DBFAddNativeFieldType(dbf.get(), mayusculas(campo.nombre()).c_str(), campo.tipo(), campo.ancho(),
                                   campo.decimales()) < 0)
             throw Error(mensajes::noSePuedeCrear(ruta, "Campo '" + campo.nombre() + "' inv\xE1lido"));
     }

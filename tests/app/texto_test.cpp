@@ -191,6 +191,14 @@ TEST(SeparadorDecimal, NoCambiaElLocaleGlobal) {
     EXPECT_EQ(setlocale(LC_ALL, nullptr), antes);
 }
 
+TEST(Mayusculas, SoloLasLetrasAscii) {
+    EXPECT_EQ(mayusculas("abc xyz ABC 019 \xF1\xE1\xFC{}`@"), "ABC XYZ ABC 019 \xF1\xE1\xFC{}`@");
+    EXPECT_TRUE(igualesSinMayusculas("Zeda_Prof.TXT", "zeda_prof.txt"));
+    EXPECT_FALSE(igualesSinMayusculas("\xF1", "\xD1"));
+    EXPECT_FALSE(igualesSinMayusculas("[", "{"));
+    EXPECT_FALSE(igualesSinMayusculas("abc", "ab"));
+}
+
 TEST(Utf8, LosDoscientosCincuentaYSeisBytesVanYVuelven) {
     std::string todos;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
