@@ -42,8 +42,7 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
     ArchivoTabla temporal = ArchivoTabla::crearTemporal(carpetaDatos_, nombreBase(nombre), destino);
     Publicacion publicacion(temporal.ruta(), destino, std::move(anterior),
                             resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")));
-    crearTablaVacia(temporal.ruta(), campos, destino);
-    const CabeceraDBF cabecera = leerCabecera(temporal, destino);
+    const CabeceraDBF cabecera = crearTablaVacia(temporal, campos);
     return std::make_unique<TablaDBase>(std::move(temporal), cabecera, true, separadorDecimal_,
                                         std::move(publicacion));
 }
