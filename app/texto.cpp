@@ -114,29 +114,6 @@ void agregarUtf8(std::string& salida, char32_t codigo) {
     }
 }
 
-// Decodes one UTF-8 sequence at the front; an invalid one gives nothing and consumes one byte.
-std::optional<char32_t> siguienteUtf8(std::string_view& texto) {
-    const auto primero = static_cast<unsigned char>(texto.front());
-    texto.remove_prefix(1);
-    if (primero < 0x80) return primero;
-    int continuaciones;
-    char32_t codigo;
-    char32_t minimo;
-    if ((primero & 0xE0) == 0xC0) { continuaciones = 1; codigo = primero & 0x1F; minimo = 0x80; }
-    else if ((primero & 0xF0) == 0xE0) { continuaciones = 2; codigo = primero & 0x0F; minimo = 0x800; }
-    else if ((primero & 0xF8) == 0xF0) { continuaciones = 3; codigo = primero & 0x07; minimo = 0x10000; }
-    else return std::nullopt;
-    if (texto.size() < static_cast<std::size_t>(continuaciones)) return std::nullopt;
-    for (int i = 0; i < continuaciones; ++i) {
-        const auto byte = static_cast<unsigned char>(texto[i]);
-        if ((byte & 0xC0) != 0x80) return std::nullopt;
-        codigo = (codigo << 6) | (byte & 0x3F);
-    }
-    if (codigo < minimo) return std::nullopt;
-    texto.remove_prefix(continuaciones);
-    return codigo;
-}
-
 }  // namespace
 
 std::int32_t aEntero(std::string_view texto) {
@@ -179,17 +156,6 @@ std::string aUtf8(std::string_view windows1252) {
     std::string salida;
     salida.reserve(windows1252.size());
     for (char c : windows1252) agregarUtf8(salida, unicodeDeWindows1252(static_cast<unsigned char>(c)));
-    return salida;
-}
-
-std::string deUtf8(std::string_view utf8) {
-    std::string salida;
-    salida.reserve(utf8.size());
-    while (!utf8.empty()) {
-        const auto codigo = siguienteUtf8(utf8);
-        const int byte = codigo ? windows1252DeUnicode(*codigo) : -1;
-        salida += byte < 0 ? '?' : static_cast<char>(byte);
-    }
     return salida;
 }
 

@@ -28,8 +28,7 @@ bool igualesSinMayusculas(std::string_view a, std::string_view b);
 // The user's decimal separator from the system's settings.
 char separadorDecimalDelSistema();
 
-// Windows-1252 bytes to UTF-8 and back (for display only; unmappable characters become "?").
+// Windows-1252 bytes to UTF-8 (for display only).
 std::string aUtf8(std::string_view windows1252);
-std::string deUtf8(std::string_view utf8);
 
 }  // namespace ttz
