@@ -11,8 +11,8 @@
 #include "app/linea_ordenes.h"
 #include "app/reloj.h"
 #include "app/resultado_ini.h"
+#include "app/sistema.h"
 #include "app/sonda_arranque.h"
-#include "app/texto.h"
 #include "tables/almacen_dbase.h"
 #include "ui/ventana_principal.h"
 

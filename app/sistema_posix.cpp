@@ -2,7 +2,6 @@
 #include <locale.h>
 
 #include "app/sistema.h"
-#include "app/texto.h"
 
 namespace ttz {
 

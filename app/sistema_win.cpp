@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "app/sistema.h"
-#include "app/texto.h"
 
 namespace ttz {
 

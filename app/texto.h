@@ -25,9 +25,6 @@ std::string mayusculas(std::string_view texto);
 // Equal but for the letter case of the ASCII letters.
 bool igualesSinMayusculas(std::string_view a, std::string_view b);
 
-// The user's decimal separator from the system's settings.
-char separadorDecimalDelSistema();
-
 // Windows-1252 bytes to UTF-8 (for display only).
 std::string aUtf8(std::string_view windows1252);
 

@@ -9,7 +9,7 @@
 #include "app/errores.h"
 #include "app/estado.h"
 #include "app/reloj.h"
-#include "app/texto.h"
+#include "app/sistema.h"
 #include "cli/consola.h"
 #include "cli/orden.h"
 #include "export/exportacion.h"

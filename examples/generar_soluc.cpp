@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/archivos.h"
+#include "app/sistema.h"
 #include "app/texto.h"
 #include "examples/soluc_ejemplo.h"
 #include "tables/almacen_dbase.h"

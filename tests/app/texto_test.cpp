@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/errores.h"
+#include "app/sistema.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/entorno.h"
 #include "comun/mensaje_error.h"
