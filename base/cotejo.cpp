@@ -39,11 +39,6 @@ Cotejo::Cotejo(const std::string& locale) {
 
 Cotejo::~Cotejo() = default;
 
-int Cotejo::comparar(std::string_view a, std::string_view b) const {
-    UErrorCode estado = U_ZERO_ERROR;
-    return collator_->compare(aUnicode(a), aUnicode(b), estado);
-}
-
 int Cotejo::compararUtf8(std::string_view a, std::string_view b) const {
     UErrorCode estado = U_ZERO_ERROR;
     return collator_->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),

@@ -21,13 +21,12 @@ public:
     Cotejo(const Cotejo&) = delete;
     Cotejo& operator=(const Cotejo&) = delete;
 
-    // Negative, zero or positive like strcmp.
-    int comparar(std::string_view a, std::string_view b) const;
-    // The same comparison on UTF-8 text (names of files and folders as the system stores them).
-    int compararUtf8(std::string_view a, std::string_view b) const;
-    // A byte key: two texts are equal for comparar() exactly when their keys are equal,
-    // and keys order like comparar().
+    // A byte key: two texts are equal for this comparison exactly when their keys are equal,
+    // and keys order like the texts.
     std::string clave(std::string_view texto) const;
+    // Negative, zero or positive like strcmp, on UTF-8 text (names of files and folders as
+    // the system stores them).
+    int compararUtf8(std::string_view a, std::string_view b) const;
 
 private:
     std::unique_ptr<icu::Collator> collator_;

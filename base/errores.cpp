@@ -6,7 +6,7 @@
 
 namespace ttz {
 
-ErrorES::ErrorES(int codigo) : Error(mensaje(codigo)), codigo_(codigo) {}
+ErrorES::ErrorES(int codigo) : Error(mensaje(codigo)) {}
 
 std::string ErrorES::mensaje(int codigo) {
     switch (codigo) {

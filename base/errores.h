@@ -14,11 +14,7 @@ public:
 class ErrorES : public Error {
 public:
     explicit ErrorES(int codigo);
-    int codigo() const noexcept { return codigo_; }
     static std::string mensaje(int codigo);
-
-private:
-    int codigo_;
 };
 
 // A field name that a table lacks: "No se encuentra el campo '%s'".

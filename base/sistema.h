@@ -7,4 +7,7 @@ namespace ttz {
 // The local broken-down time of a moment.
 std::tm horaLocal(std::time_t momento);
 
+// The user's decimal separator from the system's settings.
+char separadorDecimalDelSistema();
+
 }  // namespace ttz

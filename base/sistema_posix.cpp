@@ -2,7 +2,6 @@
 #include <locale.h>
 
 #include "base/sistema.h"
-#include "base/texto.h"
 
 namespace ttz {
 

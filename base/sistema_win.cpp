@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include "base/sistema.h"
-#include "base/texto.h"
 
 namespace ttz {
 

@@ -8,7 +8,7 @@
 #include "base/errores.h"
 #include "transfer/estado.h"
 #include "base/reloj.h"
-#include "base/texto.h"
+#include "base/sistema.h"
 #include "cli/consola.h"
 #include "cli/orden.h"
 #include "export/exportacion.h"

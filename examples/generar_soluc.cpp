@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "base/archivos.h"
+#include "base/sistema.h"
 #include "base/texto.h"
 #include "examples/soluc_ejemplo.h"
 #include "tables/almacen_dbase.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The table store on dBase files (<NAME>.DBF in the data folder), written through shapelib.
+// The table store on dBase files (<NAME>.DBF in the data folder), written by hand.
 #include "tables/tabla.h"
 
 namespace ttz::tablas {
@@ -13,7 +13,6 @@ public:
                                    const std::vector<DefinicionCampo>& campos) override;
     std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) override;
 
-    const std::filesystem::path& carpetaDatos() const { return carpetaDatos_; }
     // "<carpeta>/<NAME>.DBF" as found on disk (letter case ignored), or in upper case.
     std::filesystem::path rutaTabla(const std::string& nombre) const;
 

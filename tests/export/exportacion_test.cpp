@@ -162,11 +162,11 @@ TEST_F(Exportacion, ArchivoIlegibleTerminaConErrorDeAccesoAntesDeTocarLaTabla) {
             e.exportar();
             return std::string("sin error");
         } catch (const ErrorES& error) {
-            return std::to_string(error.codigo()) + " " + error.what() + " " + std::to_string(e.estado.Transformado) +
+            return error.what() + std::string(" ") + std::to_string(e.estado.Transformado) +
                    " " + std::to_string(e.interlocutor.ocupado);
         }
     });
-    EXPECT_EQ(resultado, "5 Acceso al archivo denegado -1 0");
+    EXPECT_EQ(resultado, "Acceso al archivo denegado -1 0");
     EXPECT_TRUE(e.tablaAnteriorIntacta("ASIGNOMT"));
 }
 

@@ -51,13 +51,13 @@ protected:
         ASSERT_NE(elemento, nullptr) << texto.toStdString();
         pruebas::dobleClicEnFila(*lista_, *elemento);
     }
-    // The errors of the folder list's notice, by code and text, instead of the error box.
+    // The errors of the folder list's notice, instead of the error box.
     void registrarErrores() {
         lista_->ponerAvisoError([this] {
             try {
                 throw;
             } catch (const ErrorES& error) {
-                errores_.emplace_back(error.codigo(), error.what());
+                errores_.emplace_back(error.what());
             }
         });
     }
@@ -71,7 +71,7 @@ protected:
     pruebas::CarpetaTemporal temporal_;
     fs::path raiz_, zeda_;
     std::unique_ptr<ListaDirectorios> lista_;
-    using Errores = std::vector<std::pair<int, std::string>>;
+    using Errores = std::vector<std::string>;
     Errores errores_;
 };
 
@@ -213,7 +213,7 @@ TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
     const auto filasAntes = textos();
     fs::remove(zeda_ / "2023");
     dobleClic("2023");
-    EXPECT_EQ(errores_, (Errores{{2, "No se encuentra el archivo"}}));
+    EXPECT_EQ(errores_, Errores{"No se encuentra el archivo"});
     EXPECT_EQ(avisos.count(), 0);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);
@@ -226,7 +226,6 @@ TEST_F(Selector, CambiarCarpetaLanzaElError) {
         lista_->cambiarCarpeta(qt(zeda_ / "zeda_prof.txt"));
         FAIL() << "sin error";
     } catch (const ErrorES& error) {
-        EXPECT_EQ(error.codigo(), 3);
         EXPECT_EQ(std::string(error.what()), "Nombre de archivo inv\xE1lido");
     }
     EXPECT_EQ(avisos.count(), 0);
@@ -279,7 +278,7 @@ TEST_F(SelectorUnidades, ElegirUnaUnidadVaASuCarpetaActual) {
 TEST_F(SelectorUnidades, UnaUnidadQueNoSePuedeAbrirDejaLaCarpeta) {
     registrarErrores();
     elegir(2);
-    EXPECT_EQ(errores_, (Errores{{2, "No se encuentra el archivo"}}));
+    EXPECT_EQ(errores_, Errores{"No se encuentra el archivo"});
     EXPECT_EQ(unidades_.currentIndex(), 2);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);

@@ -126,13 +126,8 @@ TEST(LecturaLineaALinea, EncuentraElNombreEnOtrasMayusculas) {
     EXPECT_EQ(leerArchivoEntero(carpeta / "zeda_prof.txt"), Lineas{"profesor"});
 }
 
-int codigoDeApertura(const fs::path& ruta) {
-    try {
-        leerLineaALinea(ruta);
-    } catch (const ErrorES& error) {
-        return error.codigo();
-    }
-    return 0;
+std::string mensajeDeApertura(const fs::path& ruta) {
+    return pruebas::mensajeDeError([&] { leerLineaALinea(ruta); });
 }
 
 std::string mensajeDeArchivoEntero(const fs::path& ruta) {
@@ -142,7 +137,7 @@ std::string mensajeDeArchivoEntero(const fs::path& ruta) {
 TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
     CarpetaTemporal carpeta;
     fs::create_directory(carpeta / "zeda_prof.txt");
-    EXPECT_EQ(codigoDeApertura(carpeta / "zeda_prof.txt"), 5);
+    EXPECT_EQ(mensajeDeApertura(carpeta / "zeda_prof.txt"), "Acceso al archivo denegado");
     EXPECT_EQ(mensajeDeArchivoEntero(carpeta / "zeda_prof.txt"),
               "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " + std::strerror(EISDIR));
 }
@@ -161,7 +156,7 @@ TEST(ErroresDeLectura, SinPermiso) {
     CarpetaTemporal carpeta;
     const auto ruta = carpeta.escribir("zeda.txt", "x");
     fs::permissions(ruta, fs::perms::none);
-    EXPECT_EQ(pruebas::sinPrivilegios([&] { return std::to_string(codigoDeApertura(ruta)); }), "5");
+    EXPECT_EQ(pruebas::sinPrivilegios([&] { return mensajeDeApertura(ruta); }), "Acceso al archivo denegado");
     EXPECT_EQ(pruebas::sinPrivilegios([&] { return mensajeDeArchivoEntero(ruta); }),
               "Cannot open file \"" + ruta.string() + "\". " + std::strerror(EACCES));
 }

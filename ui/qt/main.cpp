@@ -12,8 +12,8 @@
 #include "app/linea_ordenes.h"
 #include "base/reloj.h"
 #include "app/resultado_ini.h"
+#include "base/sistema.h"
 #include "ui/qt/sonda_arranque.h"
-#include "base/texto.h"
 #include "tables/almacen_dbase.h"
 #include "ui/qt/ventana_principal.h"
 
