@@ -1,18 +1,6 @@
 #include "ui/qt/aplicacion.h"
 
-#include <exception>
-
-#include "base/errores.h"
-
 namespace ttz::ui {
-
-void informarExcepcionActual(Dialogos& dialogos) {
-    try {
-        throw;
-    } catch (const std::exception& error) {
-        dialogos.mostrarCajaError(textoCajaError(error.what()));
-    }
-}
 
 Aplicacion::Aplicacion(int& argc, char** argv, Dialogos& dialogos)
     : QApplication(argc, argv), dialogos_(dialogos) {}
