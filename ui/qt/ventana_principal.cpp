@@ -1,7 +1,6 @@
 #include "ui/qt/ventana_principal.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -29,8 +28,6 @@ void colorear(QWidget& control, QPalette::ColorRole papel, ColorRGB color) {
     paleta.setColor(papel, colorQt(color));
     control.setPalette(paleta);
 }
-
-QString mostrar(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 std::optional<Tecla> teclaDe(int codigo) {
     switch (codigo) {
@@ -168,9 +165,9 @@ void TMForm::pulsar(IdControl boton) { static_cast<QPushButton*>(widget(boton))-
 
 void TMForm::actualizarRuta() {
     const QFontMetrics medidas(Label2->font());
-    const auto medir = [&](const std::string& texto) { return medidas.horizontalAdvance(mostrar(texto)); };
+    const auto medir = [&](const std::string& texto) { return medidas.horizontalAdvance(textoDeRuta(texto)); };
     const int ancho = escala_(control(IdControl::Directorios).area.ancho);
-    Label2->setText(mostrar(acortarRuta(Directorios->rutaActual(), ancho, medir, separadorCarpetas())));
+    Label2->setText(textoDeRuta(acortarRuta(Directorios->rutaActual(), ancho, medir, separadorCarpetas())));
     Label2->adjustSize();
 }
 
