@@ -9,6 +9,14 @@ struct ColorRGB {
     bool operator==(const ColorRGB&) const = default;
 };
 
+struct ColoresPanel {
+    ColorRGB arriba, medio, abajo;
+};
+
+// The upper sides (export and import) and the bottom panel.
+constexpr ColoresPanel kColoresLados{{255, 238, 221}, {255, 255, 255}, {249, 211, 125}};
+constexpr ColoresPanel kColoresInferior{{204, 216, 230}, {207, 242, 254}, {194, 205, 254}};
+
 struct Banda {
     int y, alto;
     ColorRGB color;

@@ -9,7 +9,7 @@ BancoVentana::BancoVentana() : almacen(carpeta / "TTEMP", ',') {
 
 std::unique_ptr<ui::TMForm> BancoVentana::crear(const std::vector<std::string>& parametros) {
     return std::make_unique<ui::TMForm>(
-        parametros, ui::PuertosVentana{estado, dialogos, ayuda, anfitrion, almacen, cotejo, reloj, archivoResultado()});
+        parametros, ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, archivoResultado()}, anfitrion);
 }
 
 CarpetaActualPrestada::CarpetaActualPrestada(const std::filesystem::path& carpeta)

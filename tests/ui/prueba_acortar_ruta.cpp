@@ -1,29 +1,29 @@
 // Label2's shortened path, measured with a fixed 7 pixels per character.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
-#include "ui/prueba_selector_comun.h"
-#include "ui/qt/selector_carpetas.h"
+#include "ui/acortar_ruta.h"
 
 namespace ttz::ui {
 namespace {
 
 constexpr int kPixelesPorLetra = 7;
 
-int medir(const QString& texto) { return kPixelesPorLetra * static_cast<int>(texto.size()); }
+int medir(const std::string& texto) { return kPixelesPorLetra * static_cast<int>(texto.size()); }
 
-QString acortar(const QString& ruta, int ancho, QChar separador) {
+std::string acortar(const std::string& ruta, int ancho, char separador) {
     return acortarRuta(ruta, ancho, medir, separador);
 }
 
 struct Pasos {
-    QString ruta;
-    QChar separador;
-    std::vector<QString> pasos;  // from the whole path to the last name, one step each
+    std::string ruta;
+    char separador;
+    std::vector<std::string> pasos;  // from the whole path to the last name, one step each
 };
 
-void PrintTo(const Pasos& pasos, std::ostream* salida) { *salida << pasos.ruta.toStdString(); }
+void PrintTo(const Pasos& pasos, std::ostream* salida) { *salida << pasos.ruta; }
 
 class PasosDeAcortado : public testing::TestWithParam<Pasos> {};
 
@@ -41,42 +41,42 @@ TEST_P(PasosDeAcortado, CadaPasoEsElPrimeroQueCabe) {
 INSTANTIATE_TEST_SUITE_P(
     Rutas, PasosDeAcortado,
     testing::Values(
-        Pasos{"C:\\Usuarios\\ana\\Documentos\\2024\\Centro", u'\\',
+        Pasos{"C:\\Usuarios\\ana\\Documentos\\2024\\Centro", '\\',
               {"C:\\Usuarios\\ana\\Documentos\\2024\\Centro", "C:\\...\\ana\\Documentos\\2024\\Centro",
                "C:\\...\\Documentos\\2024\\Centro", "C:\\...\\2024\\Centro", "C:\\...\\Centro",
                "...\\Centro", "Centro"}},
-        Pasos{"/home/ana/escuela/zeda/2024", u'/',
+        Pasos{"/home/ana/escuela/zeda/2024", '/',
               {"/home/ana/escuela/zeda/2024", "/.../ana/escuela/zeda/2024", "/.../escuela/zeda/2024",
                "/.../zeda/2024", "/.../2024", ".../2024", "2024"}},
         // A folder right under the root: its "\" goes, then the drive.
-        Pasos{"C:\\Horarios", u'\\', {"C:\\Horarios", "C:Horarios", "Horarios"}},
-        Pasos{"/horarios", u'/', {"/horarios", "horarios"}}));
+        Pasos{"C:\\Horarios", '\\', {"C:\\Horarios", "C:Horarios", "Horarios"}},
+        Pasos{"/horarios", '/', {"/horarios", "horarios"}}));
 
 TEST(AcortarRuta, LaRutaQueCabeSeMuestraEntera) {
-    const QString ruta = "C:\\Datos\\Horarios";
-    EXPECT_EQ(acortar(ruta, 287, u'\\'), ruta);
-    EXPECT_EQ(acortar(ruta, medir(ruta), u'\\'), ruta);
+    const std::string ruta = "C:\\Datos\\Horarios";
+    EXPECT_EQ(acortar(ruta, 287, '\\'), ruta);
+    EXPECT_EQ(acortar(ruta, medir(ruta), '\\'), ruta);
 }
 
 TEST(AcortarRuta, SinSitioParaNadaQuedaElUltimoNombre) {
-    EXPECT_EQ(acortar("C:\\Datos\\Horarios\\Centro", 0, u'\\'), "Centro");
-    EXPECT_EQ(acortar("/srv/escuela/Centro", 0, u'/'), "Centro");
+    EXPECT_EQ(acortar("C:\\Datos\\Horarios\\Centro", 0, '\\'), "Centro");
+    EXPECT_EQ(acortar("/srv/escuela/Centro", 0, '/'), "Centro");
 }
 
 TEST(AcortarRuta, EnPosixNoHayUnidad) {
     // A ":" second is part of a name, not a drive.
-    EXPECT_EQ(acortar("/:/ab/cd", medir("/.../cd"), u'/'), "/.../cd");
+    EXPECT_EQ(acortar("/:/ab/cd", medir("/.../cd"), '/'), "/.../cd");
 }
 
 TEST(AcortarRuta, UnaRaizCabeEntera) {
-    EXPECT_EQ(acortar("C:\\", 287, u'\\'), "C:\\");
-    EXPECT_EQ(acortar("/", 287, u'/'), "/");
+    EXPECT_EQ(acortar("C:\\", 287, '\\'), "C:\\");
+    EXPECT_EQ(acortar("/", 287, '/'), "/");
 }
 
 TEST(AcortarRuta, LaAnchuraRealDe287PixelesALetra7) {
     // 287 pixels hold 41 letters of 7.
-    const QString larga = "/srv/centros/ies-ejemplo/secretaria/zeda/exportaciones/2024";
-    EXPECT_EQ(acortar(larga, 287, u'/'), "/.../secretaria/zeda/exportaciones/2024");
+    const std::string larga = "/srv/centros/ies-ejemplo/secretaria/zeda/exportaciones/2024";
+    EXPECT_EQ(acortar(larga, 287, '/'), "/.../secretaria/zeda/exportaciones/2024");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "ui/acortar_ruta.h"
 #include "ui/prueba_selector_comun.h"
 #include "ui/filas_carpetas.h"
 #include "ui/qt/selector_carpetas.h"
@@ -181,8 +182,8 @@ TEST_F(Selector, LaEtiquetaSigueALaCarpeta) {
     Label2.setFont(negrita);
     const auto mostrar = [&](const QString& carpeta) {
         const QFontMetrics medidas(Label2.font());
-        Label2.setText(acortarRuta(carpeta, 287, [&](const QString& t) { return medidas.horizontalAdvance(t); },
-                                   u'/'));
+        const auto medir = [&](const std::string& t) { return medidas.horizontalAdvance(QString::fromStdString(t)); };
+        Label2.setText(QString::fromStdString(acortarRuta(carpeta.toStdString(), 287, medir, '/')));
     };
     QObject::connect(lista_.get(), &ListaDirectorios::carpetaCambiada, &Label2, mostrar);
     dobleClic("beta");

@@ -3,17 +3,9 @@
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QWindow>
-#include <cstdio>
 
 namespace ttz::ui {
 namespace {
-
-std::string textoError(std::uint32_t manejador) {
-    char hexadecimal[16];
-    std::snprintf(hexadecimal, sizeof hexadecimal, "%X", static_cast<unsigned>(manejador));
-    return std::string("transtempaloszeda: la ventana anfitriona ") + hexadecimal +
-           " no existe; no se puede abrir la ventana dentro de ella";
-}
 
 // Calls alDestruir, from the event loop, once the window system has destroyed the window's
 // native window. It lives as the window's child.
@@ -36,8 +28,6 @@ private:
 };
 
 }  // namespace
-
-ErrorAnfitrion::ErrorAnfitrion(std::uint32_t manejador) : std::runtime_error(textoError(manejador)) {}
 
 void AnfitrionNativo::incrustar(QWidget& ventana, std::uint32_t manejador, std::function<void()> alDesaparecer) {
     if (manejador == 0) return;

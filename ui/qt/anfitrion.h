@@ -1,17 +1,12 @@
 #pragma once
-// The host window that a hosted start draws the window into.
+// Drawing the Qt window into the host window of a hosted start.
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
+
+#include "ui/anfitrion.h"
 
 namespace ttz::ui {
-
-// The handle converts but names no window that can hold ours: start-up cannot go on.
-class ErrorAnfitrion : public std::runtime_error {
-public:
-    explicit ErrorAnfitrion(std::uint32_t manejador);
-};
 
 class Anfitrion {
 public:

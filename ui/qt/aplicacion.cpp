@@ -1,12 +1,6 @@
 #include "ui/qt/aplicacion.h"
 
-#include "base/errores.h"
-
 namespace ttz::ui {
-
-void informarExcepcionActual(Dialogos& dialogos) {
-    dialogos.mostrarCajaError(textoCajaError(mensajeExcepcionActual()));
-}
 
 Aplicacion::Aplicacion(int& argc, char** argv, Dialogos& dialogos)
     : QApplication(argc, argv), dialogos_(dialogos) {}

@@ -6,21 +6,6 @@
 
 namespace ttz::ui {
 
-constexpr const char* kTituloAplicacion = "transTempalosZeda";
-
-// Shows the exception being handled in the error box; the message loop then goes on.
-void informarExcepcionActual(Dialogos& dialogos);
-
-// Runs a handler; an exception that leaves it is reported by informarExcepcionActual.
-template <typename Manejador>
-void ejecutarProtegido(Dialogos& dialogos, Manejador&& manejador) {
-    try {
-        manejador();
-    } catch (...) {
-        informarExcepcionActual(dialogos);
-    }
-}
-
 class Aplicacion : public QApplication {
 public:
     Aplicacion(int& argc, char** argv, Dialogos& dialogos);

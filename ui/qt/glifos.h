@@ -2,9 +2,9 @@
 // The two 18 x 18 pictures of the window's buttons.
 #include <QPixmap>
 
-namespace ttz::ui {
+#include "ui/disposicion.h"
 
-constexpr int kLadoGlifo = 18;
+namespace ttz::ui {
 
 // A green check mark (BExportar, BImportar).
 QPixmap glifoAceptar();

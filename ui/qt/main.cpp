@@ -36,8 +36,9 @@ int main(int argc, char** argv) {
     const ttz::Cotejo cotejo;
     const ttz::RelojLocal reloj;
     try {
-        ttz::ui::TMForm MForm(parametros, {estado, dialogos, ayuda, anfitrion, almacen, cotejo, reloj,
-                                           ttz::rutaResultado(ejecutable)});
+        ttz::ui::TMForm MForm(parametros,
+                              {estado, dialogos, ayuda, almacen, cotejo, reloj, ttz::rutaResultado(ejecutable)},
+                              anfitrion);
         QObject::connect(&MForm, &ttz::ui::TMForm::cerrada, &aplicacion, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         ttz::ui::instalarSondaArranque(MForm, inicio);

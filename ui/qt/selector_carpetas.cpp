@@ -22,10 +22,6 @@ constexpr int kAltoFila = 16;
 constexpr int kAnchoIcono = 16;
 constexpr int kSeparacionTexto = 4;
 
-QString mostrar(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
 // A row: the icon at its indent, the text 4 pixels after it, only the text highlighted.
 class DelegadoFilas : public QStyledItemDelegate {
 public:
@@ -66,6 +62,8 @@ std::string carpetaDeArranque(const std::function<void()>& aviso) {
 
 }  // namespace
 
+QString textoDeRuta(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+
 ListaDirectorios::ListaDirectorios(QWidget* padre)
     : QListWidget(padre), aviso_([] {
           DialogosQt dialogos;
@@ -84,7 +82,7 @@ ListaDirectorios::ListaDirectorios(QWidget* padre)
     reconstruir();
 }
 
-QString ListaDirectorios::carpetaActual() const { return mostrar(actual_); }
+QString ListaDirectorios::carpetaActual() const { return textoDeRuta(actual_); }
 
 void ListaDirectorios::cambiarCarpeta(const QString& carpeta) {
     cambiarRuta(QFile::encodeName(carpeta).toStdString());
@@ -126,7 +124,7 @@ void ListaDirectorios::reconstruir() {
     const QPixmap iconos[] = {iconoCarpeta(IconoCarpeta::Abierta), iconoCarpeta(IconoCarpeta::Actual),
                               iconoCarpeta(IconoCarpeta::Cerrada)};
     for (const auto& fila : filasCarpetas(actual_, listarSubcarpetas(actual_), separadorCarpetas())) {
-        auto* elemento = new QListWidgetItem(mostrar(fila.nombre), this);
+        auto* elemento = new QListWidgetItem(textoDeRuta(fila.nombre), this);
         elemento->setData(Qt::DecorationRole, iconos[static_cast<int>(fila.icono)]);
         elemento->setData(kRolRuta, QByteArray::fromStdString(fila.ruta));
         elemento->setData(kRolSangria, fila.sangria);
@@ -157,7 +155,7 @@ ListaUnidades::ListaUnidades(ListaDirectorios* directorios, std::vector<Unidad> 
     paleta.setColor(QPalette::Base, QColor(240, 251, 255));
     paleta.setColor(QPalette::Button, QColor(240, 251, 255));
     setPalette(paleta);
-    for (const auto& unidad : unidades_) addItem(QIcon(iconoUnidad(unidad.tipo)), mostrar(unidad.texto));
+    for (const auto& unidad : unidades_) addItem(QIcon(iconoUnidad(unidad.tipo)), textoDeRuta(unidad.texto));
     connect(directorios_, &ListaDirectorios::carpetaCambiada, this, &ListaUnidades::seguirCarpeta);
     connect(this, &QComboBox::activated, this, &ListaUnidades::elegir);
     seguirCarpeta();

@@ -1,6 +1,6 @@
 #pragma once
-// The folder chooser: the folder list Directorios, the drive list Unidades and the path
-// shortening of Label2. The current folder is always the process's current folder.
+// The folder chooser: the folder list Directorios and the drive list Unidades. The current
+// folder is always the process's current folder.
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
@@ -74,8 +74,7 @@ private:
     CarpetasPorUnidad carpetas_;
 };
 
-// Label2's text: the path whole when it fits the width, else shortened step by step.
-QString acortarRuta(const QString& ruta, int anchoMaximo,
-                    const std::function<int(const QString&)>& medirAncho, QChar separador);
+// A path in the file system's own bytes as the window shows it.
+QString textoDeRuta(const std::string& bytes);
 
 }  // namespace ttz::ui

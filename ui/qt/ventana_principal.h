@@ -1,51 +1,30 @@
 #pragma once
-// MForm, the tool's one window: the export side, the import side and the bottom panel with
-// the folder chooser, the close and help buttons.
+// MForm, the tool's one window drawn by Qt: the export side, the import side and the bottom
+// panel with the folder chooser, the close and help buttons. What it does is
+// ComportamientoVentana's; the widgets draw and forward their events.
 #include <QWidget>
-#include <filesystem>
+#include <array>
 #include <string>
 #include <vector>
 
-#include "app/ayuda.h"
-#include "base/cotejo.h"
-#include "transfer/estado.h"
-#include "app/linea_ordenes.h"
-#include "base/reloj.h"
-#include "transfer/transferencia.h"
-#include "tables/tabla.h"
+#include "ui/comportamiento_ventana.h"
 #include "ui/qt/anfitrion.h"
-#include "ui/dialogos.h"
 
 class QLabel;
-class QPushButton;
 
 namespace ttz::ui {
 
 class ListaDirectorios;
-class ListaUnidades;
-class PanelDegradado;
 
-// Everything the window reaches outside itself.
-struct PuertosVentana {
-    Estado& estado;
-    Dialogos& dialogos;
-    Ayuda& ayuda;
-    Anfitrion& anfitrion;
-    tablas::AlmacenTablas& almacen;
-    const Cotejo& cotejo;
-    const Reloj& reloj;
-    std::filesystem::path archivoResultado;
-};
-
-class TMForm : public QWidget {
+class TMForm : public QWidget, private VistaVentana {
     Q_OBJECT
 public:
     // parametros: the command line's parameters after the program name. Raises ErrorAnfitrion
     // when a hosted start names no window.
-    TMForm(const std::vector<std::string>& parametros, PuertosVentana puertos);
+    TMForm(const std::vector<std::string>& parametros, PuertosVentana puertos, Anfitrion& anfitrion);
 
     // The working folder of the last transfer, empty before the first.
-    const std::string& Carpeta() const { return carpeta_; }
+    const std::string& Carpeta() const { return comportamiento_.Carpeta(); }
 
 signals:
     // The window has closed for good: the tool's work is over and the process can end.
@@ -58,52 +37,31 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    using Ejecucion = FinTransferencia (*)(const std::string&, Entorno&);
+    static constexpr std::size_t kNumControles = static_cast<std::size_t>(IdControl::BClose) + 1;
 
     void crearControles();
-    void crearLados();
-    void crearPanelInferior();
-    void conectar();
-    QLabel* crearEtiqueta(QWidget* panel, const char* nombre, const QString& texto, QPoint posicion);
-    QPushButton* crearBoton(QWidget* panel, const char* nombre, const QString& texto, QRect area);
+    QWidget* crearControl(const Control& descripcion);
     void ordenarTabulacion();
     void disponer();
-    void FormCreate(const std::vector<std::string>& parametros);
-    void entrarEnAnfitrion(std::uint32_t manejador);
-    void BExportarClick();
-    void BImportarClick();
-    void Button1Click();
-    void transferir(Ejecucion ejecucion);
-    void anfitrionDesaparecido();
-    void actualizarRuta(const QString& carpeta);
+    void actualizarRuta();
     bool atenderTecla(QObject* objeto, const QKeyEvent& tecla);
-    QPushButton* botonPredeterminado() const;
-    int escalar(int pixeles) const;
-    QRect escalar(QRect area) const;
+    QWidget*& widget(IdControl id) { return widgets_[static_cast<std::size_t>(id)]; }
 
-    PuertosVentana puertos_;
-    std::string carpeta_;
-    Lado lado_ = Lado::Ambos;
-    double escala_ = 1.0;
-    bool primeraVez_ = true;
-    bool transfiriendo_ = false;
-    bool sinAnfitrion_ = false;
+    // VistaVentana
+    void entrarEnAnfitrion(std::uint32_t manejador) override;
+    std::string carpetaActual() const override;
+    void enfocar(IdControl control) override;
+    void pulsar(IdControl boton) override;
+    bool abierta() const override { return isVisible(); }
+    void cerrar() override { close(); }
+    void terminar() override { emit cerrada(); }
 
-    PanelDegradado* Draw3D1 = nullptr;
-    PanelDegradado* Draw3D2 = nullptr;
-    PanelDegradado* Draw3D3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* BExportar = nullptr;
-    QPushButton* BImportar = nullptr;
-    QPushButton* BClose = nullptr;
-    QPushButton* Button1 = nullptr;
+    ComportamientoVentana comportamiento_;
+    Anfitrion& anfitrion_;
+    Escala escala_;
+    std::array<QWidget*, kNumControles> widgets_{};
     ListaDirectorios* Directorios = nullptr;
-    ListaUnidades* Unidades = nullptr;
+    QLabel* Label2 = nullptr;
 };
 
 }  // namespace ttz::ui
