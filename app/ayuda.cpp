@@ -1,7 +1,6 @@
 #include "app/ayuda.h"
 
-#include <algorithm>
-#include <cctype>
+#include "base/texto.h"
 
 namespace ttz {
 
@@ -9,10 +8,7 @@ std::optional<std::filesystem::path> resolverArchivoAyuda(const std::string& nom
                                                           const std::filesystem::path& carpetaEjecutable) {
     const auto punto = nombre.rfind('.');
     if (punto == std::string::npos) return std::nullopt;
-    auto extension = nombre.substr(punto);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension != ".chm") return std::nullopt;
+    if (!igualesSinMayusculas(nombre.substr(punto), ".chm")) return std::nullopt;
     const std::filesystem::path ruta(nombre);
     return ruta.has_parent_path() ? ruta : carpetaEjecutable / ruta;
 }

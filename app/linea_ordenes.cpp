@@ -48,11 +48,8 @@ std::vector<std::string> dividirLineaOrdenes(std::string_view linea) {
 }
 
 Lado ladoPedido(std::string_view direccion) {
-    std::string minusculas(direccion);
-    for (char& c : minusculas)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (minusculas == "importar") return Lado::Importar;
-    if (minusculas == "exportar") return Lado::Exportar;
+    if (igualesSinMayusculas(direccion, "importar")) return Lado::Importar;
+    if (igualesSinMayusculas(direccion, "exportar")) return Lado::Exportar;
     return Lado::Ambos;
 }
 

@@ -1,8 +1,9 @@
 #include "app/perfil_privado.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
+
+#include "base/texto.h"
 
 namespace ttz {
 namespace {
@@ -34,12 +35,6 @@ std::string_view recortar(std::string_view texto) {
     while (!texto.empty() && blanco(texto.front())) texto.remove_prefix(1);
     while (!texto.empty() && blanco(texto.back())) texto.remove_suffix(1);
     return texto;
-}
-
-bool igualesSinMayusculas(std::string_view a, std::string_view b) {
-    const auto baja = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return baja(x) == baja(y); });
 }
 
 // The section's name when the line heads a section.

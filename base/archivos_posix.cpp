@@ -9,18 +9,10 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "base/texto.h"
 
 namespace ttz {
 namespace {
-
-char minuscula(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-bool igualesSinMayusculas(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (minuscula(a[i]) != minuscula(b[i])) return false;
-    return true;
-}
 
 bool existe(const fs::path& ruta, struct stat& datos) { return ::stat(ruta.c_str(), &datos) == 0; }
 

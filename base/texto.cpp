@@ -1,5 +1,6 @@
 #include "base/texto.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -98,6 +99,8 @@ std::string exponenteCorto(std::string texto) {
     return mantisa + "E" + signo + std::string(resto);
 }
 
+char mayuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
+
 void agregarUtf8(std::string& salida, char32_t codigo) {
     if (codigo < 0x80) {
         salida += static_cast<char>(codigo);
@@ -109,29 +112,6 @@ void agregarUtf8(std::string& salida, char32_t codigo) {
         salida += static_cast<char>(0x80 | ((codigo >> 6) & 0x3F));
         salida += static_cast<char>(0x80 | (codigo & 0x3F));
     }
-}
-
-// Decodes one UTF-8 sequence at the front; an invalid one gives nothing and consumes one byte.
-std::optional<char32_t> siguienteUtf8(std::string_view& texto) {
-    const auto primero = static_cast<unsigned char>(texto.front());
-    texto.remove_prefix(1);
-    if (primero < 0x80) return primero;
-    int continuaciones;
-    char32_t codigo;
-    char32_t minimo;
-    if ((primero & 0xE0) == 0xC0) { continuaciones = 1; codigo = primero & 0x1F; minimo = 0x80; }
-    else if ((primero & 0xF0) == 0xE0) { continuaciones = 2; codigo = primero & 0x0F; minimo = 0x800; }
-    else if ((primero & 0xF8) == 0xF0) { continuaciones = 3; codigo = primero & 0x07; minimo = 0x10000; }
-    else return std::nullopt;
-    if (texto.size() < static_cast<std::size_t>(continuaciones)) return std::nullopt;
-    for (int i = 0; i < continuaciones; ++i) {
-        const auto byte = static_cast<unsigned char>(texto[i]);
-        if ((byte & 0xC0) != 0x80) return std::nullopt;
-        codigo = (codigo << 6) | (byte & 0x3F);
-    }
-    if (codigo < minimo) return std::nullopt;
-    texto.remove_prefix(continuaciones);
-    return codigo;
 }
 
 }  // namespace
@@ -162,21 +142,20 @@ std::string flotanteATexto(double valor, char separadorDecimal) {
     return texto;
 }
 
+std::string mayusculas(std::string_view texto) {
+    std::string resultado(texto);
+    for (char& c : resultado) c = mayuscula(c);
+    return resultado;
+}
+
+bool igualesSinMayusculas(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return mayuscula(x) == mayuscula(y); });
+}
+
 std::string aUtf8(std::string_view windows1252) {
     std::string salida;
     salida.reserve(windows1252.size());
     for (char c : windows1252) agregarUtf8(salida, unicodeDeWindows1252(static_cast<unsigned char>(c)));
-    return salida;
-}
-
-std::string deUtf8(std::string_view utf8) {
-    std::string salida;
-    salida.reserve(utf8.size());
-    while (!utf8.empty()) {
-        const auto codigo = siguienteUtf8(utf8);
-        const int byte = codigo ? windows1252DeUnicode(*codigo) : -1;
-        salida += byte < 0 ? '?' : static_cast<char>(byte);
-    }
     return salida;
 }
 

@@ -20,11 +20,4 @@ char16_t unicodeDeWindows1252(unsigned char byte) {
     return enZonaEspecial(byte) ? kZonaEspecial[byte - 0x80] : char16_t(byte);
 }
 
-int windows1252DeUnicode(char32_t codigo) {
-    if (codigo < 0x80 || (codigo >= 0xA0 && codigo <= 0xFF)) return static_cast<int>(codigo);
-    for (unsigned i = 0; i < kZonaEspecial.size(); ++i)
-        if (kZonaEspecial[i] == codigo) return static_cast<int>(0x80 + i);
-    return -1;
-}
-
 }  // namespace ttz

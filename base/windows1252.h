@@ -7,7 +7,4 @@ namespace ttz {
 
 char16_t unicodeDeWindows1252(unsigned char byte);
 
-// The byte of a code point, or -1 when the code page lacks it.
-int windows1252DeUnicode(char32_t codigo);
-
 }  // namespace ttz

@@ -1,9 +1,6 @@
 // Measures the table store: writing and reading back tables of six text fields and one float
-// through it, against a plain buffered write of the same bytes and against writing through
-// shapelib's own record calls. Each run through a library happens in a child process of its
-// own, so that its peak memory is its own.
-#include <shapefil.h>
-
+// through it, against a plain buffered write of the same bytes. Each run through the store
+// happens in a child process of its own, so that its peak memory is its own.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -68,20 +65,6 @@ long leerConAlmacen(const fs::path& carpeta) {
     return bytes > 0 ? cuantos : 0;
 }
 
-void escribirConShapelib(const fs::path& carpeta, long cuantos, const std::vector<Registro>& todos) {
-    DBFHandle dbf = DBFCreateEx((carpeta / "shapelib.dbf").c_str(), "LDID/87");
-    for (const auto& campo : campos) {
-        if (campo.tipo == TipoCampo::Texto) DBFAddField(dbf, campo.nombre.c_str(), FTString, campo.ancho, 0);
-        else DBFAddField(dbf, campo.nombre.c_str(), FTDouble, 20, 4);
-    }
-    for (long i = 0; i < cuantos; ++i) {
-        const Registro& r = todos[static_cast<std::size_t>(i) % todos.size()];
-        for (int c = 0; c < 6; ++c) DBFWriteStringAttribute(dbf, static_cast<int>(i), c, r.textos[c].c_str());
-        DBFWriteDoubleAttribute(dbf, static_cast<int>(i), 6, r.horas);
-    }
-    DBFClose(dbf);
-}
-
 // The table's bytes, already built, written record by record with stdio's buffering.
 double escribirConFwrite(const fs::path& carpeta, const std::string& imagen, std::size_t cabecera,
                          std::size_t longitud, bool sincronizar) {
@@ -102,7 +85,6 @@ int medir(const std::string& que, const fs::path& carpeta, long cuantos) {
     const std::vector<Registro> todos = valores();
     const auto inicio = Reloj::now();
     if (que == "--almacen") escribirConAlmacen(carpeta, cuantos, todos);
-    else if (que == "--shapelib") escribirConShapelib(carpeta, cuantos, todos);
     else cuantos = leerConAlmacen(carpeta);
     std::printf("%ld %.6f %ld\n", cuantos, segundosDesde(inicio), ttz::medicion::picoDeMemoriaKiB());
     return 0;
@@ -140,8 +122,6 @@ int main(int argc, char** argv) {
     const Medida decima = enHijo(argv[0], "--almacen", carpeta, cuantos / 10);
     const Medida escritura = enHijo(argv[0], "--almacen", carpeta, cuantos);
     const Medida lectura = enHijo(argv[0], "--leer", carpeta, 0);
-    // Slow enough that a tenth of the records tells it.
-    const Medida shapelib = enHijo(argv[0], "--shapelib", carpeta, cuantos / 10);
 
     std::string imagen(fs::file_size(carpeta / "ASIGT.DBF"), '\0');
     std::FILE* tabla = std::fopen((carpeta / "ASIGT.DBF").c_str(), "rb");
@@ -164,7 +144,6 @@ int main(int argc, char** argv) {
     informar("store write, 1/10 of the records", decima, 0);
     informar("store write (staged, fsync, publish)", escritura, base);
     std::printf("%-40s store write / (fwrite + fsync) = x%.2f\n", "", escritura.segundos / baseSincronizada);
-    informar("shapelib record calls, 1/10 of them", shapelib, base / 10);
     informar("store read back (6 texts, 1 float)", lectura, 0);
     fs::remove_all(carpeta);
     return 0;

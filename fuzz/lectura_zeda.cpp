@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/texto.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "zeda/archivo_zeda.h"
 #include "zeda/linea_zeda.h"
@@ -94,7 +95,7 @@ void cortarCampos(const std::string& texto) {
                    "recorte incompleto");
         }
     }
-    exigir(zeda::mayusculas(texto).size() == texto.size(), "mayusculas cambia la longitud");
+    exigir(mayusculas(texto).size() == texto.size(), "mayusculas cambia la longitud");
     std::string construida;
     zeda::RellenarCampo(construida, texto, 8);
     exigir(construida.size() == std::max<std::size_t>(texto.size(), 8), "relleno mal medido");

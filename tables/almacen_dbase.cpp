@@ -5,19 +5,19 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "base/texto.h"
 #include "tables/archivo_tabla.h"
 #include "tables/cabecera_dbf.h"
 #include "tables/mensajes_tabla.h"
 #include "tables/publicacion.h"
 #include "tables/tabla_dbase.h"
-#include "zeda/linea_zeda.h"
 
 namespace ttz::tablas {
 namespace {
 
 // The table's name in upper case, without the extension when it was given one.
 std::string nombreBase(const std::string& nombre) {
-    std::string base = zeda::mayusculas(nombre);
+    std::string base = mayusculas(nombre);
     if (base.size() > 4 && base.ends_with(".DBF")) base.resize(base.size() - 4);
     return base;
 }
@@ -42,8 +42,7 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
     ArchivoTabla temporal = ArchivoTabla::crearTemporal(carpetaDatos_, nombreBase(nombre), destino);
     Publicacion publicacion(temporal.ruta(), destino, std::move(anterior),
                             resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")));
-    crearTablaVacia(temporal.ruta(), campos, destino);
-    const CabeceraDBF cabecera = leerCabecera(temporal, destino);
+    const CabeceraDBF cabecera = crearTablaVacia(temporal, campos);
     return std::make_unique<TablaDBase>(std::move(temporal), cabecera, true, separadorDecimal_,
                                         std::move(publicacion));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The table store on dBase files (<NAME>.DBF in the data folder), written through shapelib.
+// The table store on dBase files (<NAME>.DBF in the data folder), written by hand.
 #include "tables/tabla.h"
 
 namespace ttz::tablas {

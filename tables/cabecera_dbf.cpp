@@ -1,17 +1,13 @@
 #include "tables/cabecera_dbf.h"
 
-#include <shapefil.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <memory>
 #include <string>
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "base/texto.h"
 #include "tables/mensajes_tabla.h"
-#include "zeda/linea_zeda.h"
 
 namespace ttz::tablas {
 namespace {
@@ -28,6 +24,10 @@ std::uint32_t entero16(const std::string& bytes, std::size_t i) { return byte(by
 
 std::uint32_t entero32(const std::string& bytes, std::size_t i) {
     return entero16(bytes, i) | entero16(bytes, i + 2) << 16;
+}
+
+void ponerEntero(std::string& bytes, std::size_t i, std::uint32_t valor, int cuantos) {
+    bytes.replace(i, static_cast<std::size_t>(cuantos), enteroLE(valor, cuantos));
 }
 
 class LectorCabecera {
@@ -97,75 +97,69 @@ private:
     std::uint64_t tamano_;
 };
 
-struct CerrarDBF {
-    void operator()(DBFInfo* dbf) const { DBFClose(dbf); }
-};
-
-// shapelib ignores failed writes of the header; these hooks keep the first failure's system
-// error, so that a full disk is reported as such and not later as a damaged table.
-class EscrituraVigilada {
-public:
-    EscrituraVigilada() {
-        SASetupDefaultHooks(&ganchos_);
-        predeterminados() = ganchos_;
-        ganchos_.FWrite = escribir;
-        ganchos_.FFlush = vaciar;
-        ganchos_.FClose = cerrar;
-        error() = 0;
-    }
-    SAHooks* ganchos() { return &ganchos_; }
-    int errorSistema() const { return error(); }
-
-private:
-    static SAHooks& predeterminados() {
-        thread_local SAHooks ganchos;
-        return ganchos;
-    }
-    static int& error() {
-        thread_local int primero = 0;
-        return primero;
-    }
-    static void anotar(bool fallo) {
-        if (fallo && error() == 0) error() = errno != 0 ? errno : ENOSPC;
-    }
-    static SAOffset escribir(void* bytes, SAOffset tamano, SAOffset cuantos, SAFile archivo) {
-        const SAOffset escritos = predeterminados().FWrite(bytes, tamano, cuantos, archivo);
-        anotar(escritos < cuantos);
-        return escritos;
-    }
-    static int vaciar(SAFile archivo) {
-        const int resultado = predeterminados().FFlush(archivo);
-        anotar(resultado != 0);
-        return resultado;
-    }
-    static int cerrar(SAFile archivo) {
-        const int resultado = predeterminados().FClose(archivo);
-        anotar(resultado != 0);
-        return resultado;
-    }
-
-    SAHooks ganchos_;
-};
-
 void validarCampos(const std::vector<DefinicionCampo>& campos, const std::filesystem::path& ruta) {
     std::vector<std::string> vistos;
+    std::size_t longitudRegistro = 1;
     for (const auto& campo : campos) {
         const bool anchoValido = campo.tipo != TipoCampo::Texto || (campo.ancho >= 1 && campo.ancho <= 254);
-        const std::string nombre = zeda::mayusculas(campo.nombre);
+        const std::string nombre = mayusculas(campo.nombre);
         const bool nombreValido = !nombre.empty() && nombre.size() <= largoNombre - 1 &&
                                   nombre.find('\0') == std::string::npos &&
                                   std::find(vistos.begin(), vistos.end(), nombre) == vistos.end();
-        if (!anchoValido || !nombreValido)
+        longitudRegistro += static_cast<std::size_t>(CampoDBF::para(campo, 0).ancho());
+        // Header and record lengths are 16-bit counts.
+        const bool cabe = vistos.size() < maximoCampos && longitudRegistro <= 0xFFFF;
+        if (!anchoValido || !nombreValido || !cabe)
             throw Error(mensajes::noSePuedeCrear(ruta, "Campo '" + campo.nombre + "' inv\xE1lido"));
         vistos.push_back(nombre);
     }
     if (campos.empty()) throw Error(mensajes::noSePuedeCrear(ruta, "Tabla sin campos"));
 }
 
-void fecharHoy(DBFHandle dbf) {
+// The header of a table without records: names in upper case, fields one after another.
+CabeceraDBF cabeceraVacia(const std::vector<DefinicionCampo>& campos) {
+    CabeceraDBF cabecera;
+    int desplazamiento = 1;  // after the deletion flag
+    for (const auto& definicion : campos) {
+        const DefinicionCampo enMayusculas{mayusculas(definicion.nombre), definicion.tipo, definicion.ancho};
+        cabecera.campos.push_back(CampoDBF::para(enMayusculas, desplazamiento));
+        desplazamiento += cabecera.campos.back().ancho();
+    }
+    cabecera.longitudCabecera = static_cast<std::uint32_t>(bytesBase + bytesDescriptor * campos.size() + 1);
+    cabecera.longitudRegistro = static_cast<std::uint32_t>(desplazamiento);
+    return cabecera;
+}
+
+constexpr char versionDBase3 = '\x03';
+constexpr char codigoWindowsAnsi = '\x57';  // language driver of code page 1252
+
+void fecharHoy(std::string& bytes) {
     const std::chrono::year_month_day hoy{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
-    DBFSetLastModifiedDate(dbf, static_cast<int>(hoy.year()) - 1900, static_cast<int>(static_cast<unsigned>(hoy.month())),
-                           static_cast<int>(static_cast<unsigned>(hoy.day())));
+    bytes[1] = static_cast<char>(static_cast<int>(hoy.year()) - 1900);
+    bytes[2] = static_cast<char>(static_cast<unsigned>(hoy.month()));
+    bytes[3] = static_cast<char>(static_cast<unsigned>(hoy.day()));
+}
+
+void ponerDescriptor(std::string& bytes, std::size_t i, const CampoDBF& campo) {
+    bytes.replace(i, campo.nombre().size(), campo.nombre());
+    bytes[i + 11] = campo.tipo();
+    bytes[i + 16] = static_cast<char>(campo.ancho());
+    bytes[i + 17] = static_cast<char>(campo.decimales());
+}
+
+// The bytes that LectorCabecera reads, dated today, followed by the end-of-file mark.
+std::string bytesCabecera(const CabeceraDBF& cabecera) {
+    std::string bytes(cabecera.longitudCabecera, '\0');
+    bytes[0] = versionDBase3;
+    fecharHoy(bytes);
+    ponerEntero(bytes, 4, cabecera.registros, 4);
+    ponerEntero(bytes, 8, cabecera.longitudCabecera, 2);
+    ponerEntero(bytes, 10, cabecera.longitudRegistro, 2);
+    bytes[29] = codigoWindowsAnsi;
+    for (std::size_t i = 0; i < cabecera.campos.size(); ++i)
+        ponerDescriptor(bytes, bytesBase + i * bytesDescriptor, cabecera.campos[i]);
+    bytes.back() = finDescriptores;
+    return bytes + marcaFinDeArchivo;
 }
 
 }  // namespace
@@ -174,22 +168,17 @@ CabeceraDBF leerCabecera(const ArchivoTabla& archivo, const std::filesystem::pat
     return LectorCabecera(archivo, ruta).leer();
 }
 
-void crearTablaVacia(const std::filesystem::path& archivo, const std::vector<DefinicionCampo>& campos,
-                     const std::filesystem::path& ruta) {
-    validarCampos(campos, ruta);
-    EscrituraVigilada escritura;
-    std::unique_ptr<DBFInfo, CerrarDBF> dbf(DBFCreateLL(archivo.string().c_str(), "LDID/87", escritura.ganchos()));
-    if (!dbf) throw Error(mensajes::noSePuedeCrear(ruta, ""));
-    fecharHoy(dbf.get());
-    for (const auto& definicion : campos) {
-        const CampoDBF campo = CampoDBF::para(definicion, 0);
-        if (DBFAddNativeFieldType(dbf.get(), zeda::mayusculas(campo.nombre()).c_str(), campo.tipo(), campo.ancho(),
-                                  campo.decimales()) < 0)
-            throw Error(mensajes::noSePuedeCrear(ruta, "Campo '" + campo.nombre() + "' inv\xE1lido"));
-    }
-    dbf.reset();
-    if (escritura.errorSistema() != 0)
-        throw Error(mensajes::noSePuedeCrear(ruta, textoErrorSistema(escritura.errorSistema())));
+CabeceraDBF crearTablaVacia(ArchivoTabla& archivo, const std::vector<DefinicionCampo>& campos) {
+    validarCampos(campos, archivo.mostrada());
+    const CabeceraDBF cabecera = cabeceraVacia(campos);
+    archivo.escribir(0, bytesCabecera(cabecera));
+    return cabecera;
+}
+
+std::string enteroLE(std::uint32_t valor, int bytes) {
+    std::string resultado(static_cast<std::size_t>(bytes), '\0');
+    for (int i = 0; i < bytes; ++i) resultado[i] = static_cast<char>(valor >> (8 * i) & 0xFF);
+    return resultado;
 }
 
 }  // namespace ttz::tablas

@@ -3,6 +3,7 @@
 // and the field descriptors.
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "tables/archivo_tabla.h"
@@ -27,9 +28,13 @@ inline constexpr char marcaBorrado = '*';
 // that the table (named by ruta) is damaged.
 CabeceraDBF leerCabecera(const ArchivoTabla& archivo, const std::filesystem::path& ruta);
 
-// Writes a dBase III table with these fields and no records into the file, with the code page
-// of Windows ANSI. Field names of 1 to 10 characters, each once; text widths of 1 to 254.
-void crearTablaVacia(const std::filesystem::path& archivo, const std::vector<DefinicionCampo>& campos,
-                     const std::filesystem::path& ruta);
+// Writes a dBase III table with these fields and no records at the start of the new file, dated
+// today, with the code page of Windows ANSI; gives its header as leerCabecera reads it back.
+// Field names of 1 to 10 characters, each once, stored in upper case; text widths of 1 to 254.
+// Other fields give the error that the table (archivo.mostrada()) cannot be created.
+CabeceraDBF crearTablaVacia(ArchivoTabla& archivo, const std::vector<DefinicionCampo>& campos);
+
+// The value's low bytes, least significant first, as dBase stores its counts.
+std::string enteroLE(std::uint32_t valor, int bytes);
 
 }  // namespace ttz::tablas

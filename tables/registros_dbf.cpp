@@ -12,12 +12,6 @@ namespace {
 constexpr std::size_t bytesVentana = 64 * 1024;
 constexpr std::size_t bytesCola = 1024 * 1024;
 
-std::string enteroLE32(std::uint32_t valor) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>(valor >> (8 * i) & 0xFF);
-    return bytes;
-}
-
 }  // namespace
 
 RegistrosDBF::RegistrosDBF(ArchivoTabla& archivo, const CabeceraDBF& cabecera)
@@ -72,7 +66,7 @@ void RegistrosDBF::escribirCola() {
 void RegistrosDBF::volcar() {
     escribirCola();
     if (!modificado_) return;
-    archivo_.escribir(posicionNumeroRegistros, enteroLE32(enArchivo_));
+    archivo_.escribir(posicionNumeroRegistros, enteroLE(enArchivo_, 4));
     archivo_.escribir(posicion(enArchivo_), std::string_view(&marcaFinDeArchivo, 1));
     modificado_ = false;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/errores.h"
+#include "base/texto.h"
 #include "tables/mensajes_tabla.h"
-#include "zeda/linea_zeda.h"
 
 namespace ttz::tablas {
 
@@ -17,7 +17,6 @@ TablaDBase::TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool e
       separador_(separadorDecimal),
       publicacion_(std::move(publicacion)),
       vacio_(cabecera.longitudRegistro, ' ') {
-    for (const auto& c : campos_) nombresEnMayusculas_.push_back(zeda::mayusculas(c.nombre()));
     saltarBorrados();
 }
 
@@ -33,25 +32,13 @@ TablaDBase::~TablaDBase() {
     archivo_.cerrar();
 }
 
-namespace {
-
-char mayuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c; }
-
-bool igualEnMayusculas(std::string_view nombre, const std::string& enMayusculas) {
-    return nombre.size() == enMayusculas.size() &&
-           std::equal(nombre.begin(), nombre.end(), enMayusculas.begin(),
-                      [](char a, char b) { return mayuscula(a) == b; });
-}
-
-}  // namespace
-
 // Fields are mostly asked for in their order, so the search starts after the last one found.
 int TablaDBase::campo(std::string_view nombre) const {
-    const std::size_t cuantos = nombresEnMayusculas_.size();
+    const std::size_t cuantos = campos_.size();
     std::size_t i = ultimoCampo_;
     for (std::size_t paso = 0; paso < cuantos; ++paso) {
         if (++i == cuantos) i = 0;
-        if (igualEnMayusculas(nombre, nombresEnMayusculas_[i])) {
+        if (igualesSinMayusculas(nombre, campos_[i].nombre())) {
             ultimoCampo_ = i;
             return static_cast<int>(i);
         }

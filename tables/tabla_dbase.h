@@ -57,7 +57,6 @@ private:
 
     ArchivoTabla archivo_;
     std::vector<CampoDBF> campos_;
-    std::vector<std::string> nombresEnMayusculas_;
     mutable std::size_t ultimoCampo_ = 0;
     mutable RegistrosDBF registros_;
     bool escritura_;

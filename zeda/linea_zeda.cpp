@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/texto.h"
+
 namespace ttz::zeda {
 namespace {
 
@@ -15,13 +17,6 @@ std::string_view recortar(std::string_view texto) {
     while (!texto.empty() && esBlancoOControl(texto.front())) texto.remove_prefix(1);
     while (!texto.empty() && esBlancoOControl(texto.back())) texto.remove_suffix(1);
     return texto;
-}
-
-std::string mayusculas(std::string_view texto) {
-    std::string resultado(texto);
-    for (char& c : resultado)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - ('a' - 'A'));
-    return resultado;
 }
 
 void RellenarCampo(std::string& linea, std::string_view valor, int ancho) {

@@ -10,8 +10,6 @@ enum class ClaseLinea { Cabecera, Pie, Datos };
 
 // Removes every character of code 32 or less from both ends.
 std::string_view recortar(std::string_view texto);
-// Turns a-z into A-Z; every other byte unchanged.
-std::string mayusculas(std::string_view texto);
 // Appends the value whole and pads it with blanks up to the width, at most 95 of them.
 void RellenarCampo(std::string& linea, std::string_view valor, int ancho);
 

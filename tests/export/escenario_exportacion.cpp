@@ -4,8 +4,8 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "base/texto.h"
 #include "export/exportacion.h"
-#include "zeda/linea_zeda.h"
 
 namespace ttz::pruebas {
 
@@ -28,9 +28,9 @@ void EscenarioExportacion::escribir(std::string_view archivo, const std::vector<
 }
 
 void EscenarioExportacion::escribirConMarcas(std::string_view archivo, const std::vector<std::string>& datos) {
-    std::vector<std::string> lineas{"0" + ttz::zeda::mayusculas(archivo)};
+    std::vector<std::string> lineas{"0" + ttz::mayusculas(archivo)};
     lineas.insert(lineas.end(), datos.begin(), datos.end());
-    lineas.push_back("9" + ttz::zeda::mayusculas(archivo));
+    lineas.push_back("9" + ttz::mayusculas(archivo));
     escribir(archivo, lineas);
 }
 

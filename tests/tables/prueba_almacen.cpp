@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -62,7 +63,15 @@ protected:
     AlmacenDBase almacen{carpeta.ruta(), ','};
 };
 
+// Today's date as a dBase header holds it: years since 1900, month, day.
+std::string hoyEnCabecera() {
+    const std::chrono::year_month_day hoy{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+    return {static_cast<char>(static_cast<int>(hoy.year()) - 1900), static_cast<char>(unsigned(hoy.month())),
+            static_cast<char>(unsigned(hoy.day()))};
+}
+
 TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
+    const std::string hoy = hoyEnCabecera();
     auto tabla = almacen.recrear("ASIGT", {DefinicionCampo::texto("CASIG", 4), DefinicionCampo::entero("DNI"),
                                            DefinicionCampo::flotante("HORAS")});
     tabla->anadir();
@@ -80,9 +89,21 @@ TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
     esperado[29] = '\x57';
     std::string escrito = leerBytes(carpeta / "ASIGT.DBF");
     ASSERT_EQ(escrito.size(), esperado.size());
-    escrito.replace(1, 3, esperado.substr(1, 3));  // the date of the last change
+    const std::string fecha = escrito.substr(1, 3);  // of the creation, around midnight either day
+    EXPECT_TRUE(fecha == hoy || fecha == hoyEnCabecera());
+    escrito.replace(1, 3, esperado.substr(1, 3));
     EXPECT_EQ(escrito, esperado);
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"ASIGT.DBF"});
+}
+
+TEST_F(PruebaAlmacen, UnaTablaSinRegistrosEsSuCabeceraConLosNombresEnMayusculas) {
+    almacen.recrear("vacia", {DefinicionCampo::texto("cod", 254), DefinicionCampo::flotante("Horas")})->cerrar();
+    std::string esperado = dbfAMano({{"COD", 'C', 254}, {"HORAS", 'N', 20, 4}}, {});
+    esperado[29] = '\x57';
+    std::string escrito = leerBytes(carpeta / "VACIA.DBF");
+    ASSERT_EQ(escrito.size(), esperado.size());
+    escrito.replace(1, 3, esperado.substr(1, 3));
+    EXPECT_EQ(escrito, esperado);
 }
 
 TEST_F(PruebaAlmacen, LosRegistrosSiguenEnElOrdenDeAltaTrasEditarlos) {
@@ -295,12 +316,15 @@ TEST_F(PruebaAlmacen, LoGrabadoEnUnaTablaAbandonadaQueda) {
 TEST_F(PruebaAlmacen, CamposInvalidosNoCreanNada) {
     escribirCodigos({"A"});
     const std::string antes = leerBytes(carpeta / "CODIGOS.DBF");
+    std::vector<DefinicionCampo> registroDeMasDe64KiB;
+    for (int i = 0; i < 259; ++i) registroDeMasDe64KiB.push_back(DefinicionCampo::texto("C" + std::to_string(i), 254));
     for (const auto& campos : std::vector<std::vector<DefinicionCampo>>{
              {DefinicionCampo::texto("NOMBRE_LARGO", 4)},
              {DefinicionCampo::texto("", 4)},
              {DefinicionCampo::texto("A", 0)},
              {DefinicionCampo::texto("A", 255)},
              {DefinicionCampo::texto("A", 1), DefinicionCampo::entero("a")},
+             registroDeMasDe64KiB,
              {}}) {
         EXPECT_THROW(almacen.recrear("CODIGOS", campos), Error);
     }

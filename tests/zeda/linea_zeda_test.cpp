@@ -101,10 +101,6 @@ INSTANTIATE_TEST_SUITE_P(Textos, Recorte, testing::Values(
     CasoRecorte{"   ", ""},
     CasoRecorte{"", ""}));
 
-TEST(Mayusculas, SoloLasLetrasDeLaAALaZ) {
-    EXPECT_EQ(mayusculas("abc xyz ABC 019 \xF1\xE1\xFC{}`@"), "ABC XYZ ABC 019 \xF1\xE1\xFC{}`@");
-}
-
 TEST(NombrePropio, CampoRecortadoYEnMayusculas) {
     const std::string columnas2a51 = "  zeda_prof.txt" + std::string(35, ' ');
     EXPECT_TRUE(LineaZEDA("1" + columnas2a51 + "resto").tieneNombrePropio("ZEDA_PROF.TXT"));
