@@ -5,12 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include <unicode/uversion.h>
-
-U_NAMESPACE_BEGIN
-class Collator;
-U_NAMESPACE_END
-
 namespace ttz {
 
 class Cotejo {
@@ -30,7 +24,9 @@ public:
     std::string clave(std::string_view texto) const;
 
 private:
-    std::unique_ptr<icu::Collator> collator_;
+    // The platform's comparison: ICU's collator, or the locale's name for Windows.
+    struct Sistema;
+    std::unique_ptr<Sistema> sistema_;
 };
 
 }  // namespace ttz
