@@ -5,12 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include <unicode/uversion.h>
-
-U_NAMESPACE_BEGIN
-class Collator;
-U_NAMESPACE_END
-
 namespace ttz {
 
 class Cotejo {
@@ -29,7 +23,9 @@ public:
     int compararUtf8(std::string_view a, std::string_view b) const;
 
 private:
-    std::unique_ptr<icu::Collator> collator_;
+    // The platform's comparison: ICU's collator, or the locale's name for Windows.
+    struct Sistema;
+    std::unique_ptr<Sistema> sistema_;
 };
 
 }  // namespace ttz

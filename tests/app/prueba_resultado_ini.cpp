@@ -74,6 +74,7 @@ TEST_F(EscribirResultado, UsaElArchivoExistenteEnOtrasMayusculas) {
 }
 
 TEST_F(EscribirResultado, CarpetaSinPermisoDeEscrituraFallaConSuMensaje) {
+    if (!pruebas::hayPermisosPosix) GTEST_SKIP() << pruebas::kSinPermisosPosix;
     namespace fs = std::filesystem;
     fs::permissions(carpeta.ruta(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);

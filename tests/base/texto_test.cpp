@@ -160,7 +160,7 @@ protected:
 
     void SetUp() override {
         if (!disponible_) GTEST_SKIP() << "localedef cannot build es_ES";
-        entorno_.poner("LOCPATH", carpeta_->ruta().c_str());
+        entorno_.poner("LOCPATH", carpeta_->ruta().string().c_str());
         entorno_.poner("LC_ALL", "es_ES.UTF-8");
     }
 

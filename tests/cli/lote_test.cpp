@@ -1,7 +1,9 @@
 // The batch tool, run as a program on temporary folders: exit status, standard output and
 // standard error.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -17,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kLote = fs::path(TTZ_BIN) / "transtempaloszeda-lote";
+const fs::path kLote = TTZ_LOTE;
 const fs::path kEscuela = fs::path(TTZ_FUENTES) / "examples/escuela";
 
 struct Salida {
@@ -26,19 +28,41 @@ struct Salida {
     std::string errores;
 };
 
+// The shell's quotes around a path that holds none: cmd's on Windows, sh's elsewhere.
+std::string citar(const fs::path& ruta) {
+#ifdef _WIN32
+    return '"' + ruta.string() + '"';
+#else
+    return '\'' + ruta.string() + '\'';
+#endif
+}
+
+int estadoDeSalida(int estadoDeSystem) {
+#ifdef _WIN32
+    return estadoDeSystem;
+#else
+    return WIFEXITED(estadoDeSystem) ? WEXITSTATUS(estadoDeSystem) : -1;
+#endif
+}
+
 class Lote : public ::testing::Test {
 protected:
-    // The arguments are passed as they are to the shell; folders hold no quote. With a limit, the
-    // tool may not take more than that many KiB of memory.
+    // The arguments are passed as they are to the shell. With a limit, the tool may not take more
+    // than that many KiB of memory.
     Salida ejecutar(const std::string& argumentos, long limiteKiB = 0) {
+#ifdef _WIN32
+        const std::string irALaCarpeta = "cd /d ";
+#else
+        const std::string irALaCarpeta = "cd ";
+#endif
         const std::string limite = limiteKiB > 0 ? "ulimit -v " + std::to_string(limiteKiB) + " && " : "";
-        const std::string orden = limite + "cd '" + trabajo.ruta().string() + "' && '" + kLote.string() + "' " + argumentos +
-                                  " >'" + (salidas / "out").string() + "' 2>'" + (salidas / "err").string() + "'";
+        const std::string orden = limite + irALaCarpeta + citar(trabajo.ruta()) + " && " + citar(kLote) + " " +
+                                  argumentos + " >" + citar(salidas / "out") + " 2>" + citar(salidas / "err");
         const int estado = std::system(orden.c_str());
-        return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, leerBytes(salidas / "out"), leerBytes(salidas / "err")};
+        return {estadoDeSalida(estado), leerBytes(salidas / "out"), leerBytes(salidas / "err")};
     }
 
-    std::string opciones() const { return "--carpeta '" + trabajo.ruta().string() + "' --datos '" + datos.ruta().string() + "'"; }
+    std::string opciones() const { return "--carpeta " + citar(trabajo.ruta()) + " --datos " + citar(datos.ruta()); }
 
     void copiarEscuela() {
         for (const auto& entrada : fs::directory_iterator(kEscuela))
@@ -60,7 +84,7 @@ TEST_F(Lote, ExportaLaEscuelaDeEjemplo) {
 
 TEST_F(Lote, CarpetaPorOmisionEsLaActual) {
     copiarEscuela();
-    const auto r = ejecutar("exportar --datos='" + datos.ruta().string() + "'");
+    const auto r = ejecutar("exportar --datos=" + citar(datos.ruta()));
     EXPECT_EQ(r.estado, 0);
     EXPECT_EQ(r.salida, "Proceso finalizado\n");
 }
@@ -69,7 +93,7 @@ TEST_F(Lote, CarpetaRelativaYConSeparadorFinal) {
     copiarEscuela();
     const std::string deVuelta = "../" + trabajo.ruta().filename().string() + "/";
     for (const std::string& carpeta : {std::string("."), std::string("./"), deVuelta}) {
-        const auto r = ejecutar("exportar --carpeta '" + carpeta + "' --datos '" + datos.ruta().string() + "'");
+        const auto r = ejecutar("exportar --carpeta " + citar(carpeta) + " --datos " + citar(datos.ruta()));
         EXPECT_EQ(r.estado, 0) << carpeta << r.errores;
         EXPECT_EQ(r.salida, "Proceso finalizado\n") << carpeta;
     }
@@ -91,8 +115,8 @@ TEST_F(Lote, CarpetaVaciaAvisaCadaArchivoYTerminaConUno) {
 
 TEST_F(Lote, CarpetaQueNoExiste) {
     for (const char* orden : {"exportar", "importar"}) {
-        const auto r = ejecutar(std::string(orden) + " --carpeta '" + (trabajo / "no").string() + "' --datos '" +
-                                datos.ruta().string() + "'");
+        const auto r = ejecutar(std::string(orden) + " --carpeta " + citar(trabajo / "no") + " --datos " +
+                                citar(datos.ruta()));
         EXPECT_EQ(r.estado, 1) << orden;
         EXPECT_EQ(r.salida, "No existe la carpeta\n") << orden;
     }

@@ -26,10 +26,14 @@ public:
 
 private:
     static void restaurar(const std::string& nombre, const std::optional<std::string>& valor) {
+#ifdef _WIN32
+        _putenv_s(nombre.c_str(), valor ? valor->c_str() : "");  // an empty value removes it
+#else
         if (valor)
             setenv(nombre.c_str(), valor->c_str(), 1);
         else
             unsetenv(nombre.c_str());
+#endif
     }
 
     std::vector<std::pair<std::string, std::optional<std::string>>> guardados_;

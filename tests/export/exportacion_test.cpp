@@ -154,6 +154,7 @@ TEST_F(Exportacion, ErrorEnUnPasoDejaLasTablasAnterioresYMarcaFallo) {
 }
 
 TEST_F(Exportacion, ArchivoIlegibleTerminaConErrorDeAccesoAntesDeTocarLaTabla) {
+    if (!hayPermisosPosix) GTEST_SKIP() << kSinPermisosPosix;
     e.crearTablaAnterior("ASIGNOMT");
     const auto ruta = e.zeda.escribir("zeda_asignat.txt", "0\r\n1MAT\r\n");
     fs::permissions(ruta, fs::perms::none);

@@ -27,7 +27,7 @@ std::string lineaSesion(const std::string& dia) { return "1   T01 " + dia + "080
 
 std::set<std::string> nombresEn(const fs::path& carpeta) {
     std::set<std::string> nombres;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename());
+    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename().string());
     return nombres;
 }
 

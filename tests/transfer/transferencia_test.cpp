@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "base/reloj.h"
+#include "base/sistema.h"
 
 namespace ttz {
 namespace {
@@ -17,8 +18,7 @@ TEST(ComponerCarpeta, AnadeElSeparador) {
 TEST(RelojLocal, DaLaHoraLocalDeAhora) {
     const std::time_t antes = std::time(nullptr);
     const FechaHora ahora = RelojLocal().ahora();
-    std::tm local{};
-    localtime_r(&antes, &local);
+    const std::tm local = horaLocal(antes);
     EXPECT_EQ(ahora.anio, local.tm_year + 1900);
     EXPECT_EQ(ahora.mes, local.tm_mon + 1);
     EXPECT_EQ(ahora.dia, local.tm_mday);

@@ -1,7 +1,9 @@
 #include "zeda/archivo_zeda.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -153,6 +155,7 @@ TEST(LecturaLineaALinea, CerrarDosVecesYDestruirSinCerrar) {
 }
 
 TEST(ErroresDeLectura, SinPermiso) {
+    if (!pruebas::hayPermisosPosix) GTEST_SKIP() << pruebas::kSinPermisosPosix;
     CarpetaTemporal carpeta;
     const auto ruta = carpeta.escribir("zeda.txt", "x");
     fs::permissions(ruta, fs::perms::none);
@@ -265,6 +268,7 @@ TEST(Escritura, ElDestinoEsUnaCarpetaYNadaQuedaAMedias) {
 }
 
 TEST(Escritura, CarpetaSinPermisoDejaElArchivoAnteriorIntacto) {
+    if (!pruebas::hayPermisosPosix) GTEST_SKIP() << pruebas::kSinPermisosPosix;
     CarpetaTemporal carpeta;
     const auto ruta = carpeta.escribir("ZEDA_HORARIO.TXT", "anterior\r\n");
     fs::permissions(carpeta.ruta(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
@@ -276,6 +280,7 @@ TEST(Escritura, CarpetaSinPermisoDejaElArchivoAnteriorIntacto) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});
 }
 
+#ifndef _WIN32
 // Files may grow to a few bytes only while it lives, so that a write stops short.
 class LimiteDeTamano {
 public:
@@ -295,8 +300,12 @@ private:
     rlimit anterior_{};
     void (*senal_)(int);
 };
+#endif
 
 TEST(Escritura, EscrituraCortadaAMediasDejaElArchivoAnteriorIntacto) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no per-process limit on the size of files";
+#else
     CarpetaTemporal carpeta;
     const auto ruta = carpeta.escribir("ZEDA_HORARIO.TXT", "anterior\r\n");
     std::string mensaje;
@@ -308,9 +317,11 @@ TEST(Escritura, EscrituraCortadaAMediasDejaElArchivoAnteriorIntacto) {
     EXPECT_EQ(mensaje, "Stream write error");
     EXPECT_EQ(leerBytes(ruta), "anterior\r\n");
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});
+#endif
 }
 
 TEST(Escritura, ConservaLosPermisosDelArchivoAnterior) {
+    if (!pruebas::hayPermisosPosix) GTEST_SKIP() << pruebas::kSinPermisosPosix;
     CarpetaTemporal carpeta;
     const auto ruta = carpeta.escribir("a.txt", "x");
     fs::permissions(ruta, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

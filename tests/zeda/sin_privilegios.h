@@ -1,12 +1,28 @@
 #pragma once
 // Runs a piece of a test as an ordinary user, so that permissions hold even when the tests
 // run as root: as root in a child process switched to "nobody", otherwise in place.
+#include <string>
+
+#ifdef _WIN32
+namespace ttz::pruebas {
+
+// Permission bits are POSIX's: on Windows std::filesystem::permissions only sets the read-only
+// attribute, which neither hides a file from its reader nor closes a folder to new files.
+inline constexpr bool hayPermisosPosix = false;
+inline constexpr const char* kSinPermisosPosix = "Windows has no POSIX permission bits to take away";
+
+template <class Accion>
+std::string sinPrivilegios(Accion accion) { return accion(); }
+
+}  // namespace ttz::pruebas
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <string>
-
 namespace ttz::pruebas {
+
+inline constexpr bool hayPermisosPosix = true;
+inline constexpr const char* kSinPermisosPosix = "";
 
 template <class Accion>
 std::string sinPrivilegios(Accion accion) {
@@ -33,3 +49,4 @@ std::string sinPrivilegios(Accion accion) {
 }
 
 }  // namespace ttz::pruebas
+#endif

@@ -4,7 +4,6 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
-
 #include "base/errores.h"
 #include "base/windows1252.h"
 
@@ -29,30 +28,34 @@ icu::Locale localeDe(const std::string& nombre) {
 
 }  // namespace
 
-Cotejo::Cotejo(const std::string& locale) {
+struct Cotejo::Sistema {
+    std::unique_ptr<icu::Collator> collator;
+};
+
+Cotejo::Cotejo(const std::string& locale) : sistema_(std::make_unique<Sistema>()) {
     UErrorCode estado = U_ZERO_ERROR;
-    collator_.reset(icu::Collator::createInstance(localeDe(locale), estado));
-    if (U_FAILURE(estado) || !collator_)
+    sistema_->collator.reset(icu::Collator::createInstance(localeDe(locale), estado));
+    if (U_FAILURE(estado) || !sistema_->collator)
         throw Error("No se puede comparar textos en el idioma '" + locale + "'");
-    collator_->setStrength(icu::Collator::SECONDARY);
+    sistema_->collator->setStrength(icu::Collator::SECONDARY);
 }
 
 Cotejo::~Cotejo() = default;
 
 int Cotejo::compararUtf8(std::string_view a, std::string_view b) const {
     UErrorCode estado = U_ZERO_ERROR;
-    return collator_->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-                                  icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), estado);
+    return sistema_->collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                            icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), estado);
 }
 
 std::string Cotejo::clave(std::string_view texto) const {
     const icu::UnicodeString unicode = aUnicode(texto);
     std::string clave(texto.size() * 4 + 16, '\0');
     auto destino = [&clave] { return reinterpret_cast<uint8_t*>(clave.data()); };
-    int32_t largo = collator_->getSortKey(unicode, destino(), static_cast<int32_t>(clave.size()));
+    int32_t largo = sistema_->collator->getSortKey(unicode, destino(), static_cast<int32_t>(clave.size()));
     if (largo > static_cast<int32_t>(clave.size())) {
         clave.resize(largo);
-        largo = collator_->getSortKey(unicode, destino(), largo);
+        largo = sistema_->collator->getSortKey(unicode, destino(), largo);
     }
     clave.resize(largo > 0 ? largo - 1 : 0);  // without the closing zero byte
     return clave;
