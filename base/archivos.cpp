@@ -1,8 +1,5 @@
 #include "base/archivos.h"
 
-#include <cerrno>
-#include <cstring>
-
 #include "base/errores.h"
 
 namespace ttz {
@@ -10,33 +7,26 @@ namespace {
 
 constexpr std::size_t kBloque = 64 * 1024;
 
-}  // namespace
+Error errorDeCreacion(const fs::path& ruta, const FalloArchivo& fallo) {
+    return Error("Cannot create file \"" + ruta.string() + "\". " + fallo.what());
+}
 
-int codigoES(int errorSistema) {
-    switch (errorSistema) {
-    case ENOENT: return 2;
-    case ENAMETOOLONG:
-    case ENOTDIR: return 3;
-    case EMFILE:
-    case ENFILE: return 4;
-    case EACCES:
-    case EPERM:
-    case EISDIR: return 5;
-    case ENOSPC: return 101;
-    default: return errorSistema;
+Archivo crearProvisional(const fs::path& ruta, const fs::path& destino) {
+    try {
+        return Archivo::crearProvisional(destino);
+    } catch (const FalloArchivo& fallo) {
+        throw errorDeCreacion(ruta, fallo);
     }
 }
 
-std::string textoErrorSistema(int errorSistema) { return std::strerror(errorSistema); }
+}  // namespace
 
-ArchivoNuevo::ArchivoNuevo(const fs::path& ruta) : ruta_(ruta), destino_(resolverMayusculas(ruta)) {
-    crearTemporal();
+ArchivoNuevo::ArchivoNuevo(const fs::path& ruta)
+    : ruta_(ruta), destino_(resolverMayusculas(ruta)), provisional_(crearProvisional(ruta_, destino_)) {
     bufer_.reserve(kBloque);
 }
 
-ArchivoNuevo::~ArchivoNuevo() {
-    if (!temporal_.empty()) descartar();
-}
+ArchivoNuevo::~ArchivoNuevo() = default;
 
 void ArchivoNuevo::escribir(std::string_view bytes) {
     if (bufer_.size() + bytes.size() > kBloque) vaciarBufer();
@@ -52,18 +42,29 @@ void ArchivoNuevo::vaciarBufer() {
 }
 
 void ArchivoNuevo::volcar(std::string_view bloque) {
-    if (escribirBloque(bloque)) return;
-    descartar();
-    throw Error("Stream write error");
+    try {
+        provisional_.escribir(escritos_, bloque);
+        escritos_ += bloque.size();
+    } catch (const FalloArchivo&) {
+        provisional_.descartar();
+        throw Error("Stream write error");
+    }
 }
 
 void ArchivoNuevo::publicar() {
     vaciarBufer();
-    if (!cerrarTemporal()) {
-        descartar();
+    try {
+        provisional_.sincronizar();
+        provisional_.cerrar();
+    } catch (const FalloArchivo&) {
+        provisional_.descartar();
         throw Error("Stream write error");
     }
-    renombrarSobreDestino();
+    try {
+        provisional_.publicar(destino_);
+    } catch (const FalloArchivo& fallo) {
+        throw errorDeCreacion(ruta_, fallo);
+    }
 }
 
 void reemplazarArchivo(const fs::path& ruta, std::string_view contenido) {

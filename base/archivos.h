@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/archivo.h"
+
 namespace ttz {
 
 namespace fs = std::filesystem;
@@ -19,16 +21,10 @@ bool existeArchivo(const fs::path& ruta);
 // A folder exists under that name.
 bool existeCarpeta(const fs::path& ruta);
 
-// The input/output code of the Spanish error table for a system error number
-// (ENOENT 2, ENAMETOOLONG/ENOTDIR 3, EMFILE/ENFILE 4, EACCES/EPERM/EISDIR 5, ENOSPC 101).
-int codigoES(int errorSistema);
-// The system's text for a system error number.
-std::string textoErrorSistema(int errorSistema);
-
-// A file written piece by piece that replaces its target atomically: a temporary file in the
-// same folder, flushed and renamed over the target by publicar() (an existing name in another
-// letter case is reused). Destroyed unpublished, the temporary file is removed and the target
-// stays as it was. Failures: "Cannot create file "%s". %s" and "Stream write error".
+// A file written piece by piece that replaces its target atomically: a staging file beside it,
+// flushed and renamed over the target by publicar() (an existing name in another letter case is
+// reused). Destroyed unpublished, the staging file is removed and the target stays as it was.
+// Failures: "Cannot create file "%s". %s" and "Stream write error".
 class ArchivoNuevo {
 public:
     explicit ArchivoNuevo(const fs::path& ruta);
@@ -42,17 +38,11 @@ public:
 private:
     void vaciarBufer();
     void volcar(std::string_view bloque);
-    // Per platform: the temporary file's creation, writing, closing and renaming.
-    void crearTemporal();
-    bool escribirBloque(std::string_view bloque);
-    bool cerrarTemporal();
-    void renombrarSobreDestino();
-    void descartar();
 
     fs::path ruta_;
     fs::path destino_;
-    fs::path temporal_;
-    std::intptr_t manejador_ = -1;
+    Archivo provisional_;
+    std::uint64_t escritos_ = 0;
     std::string bufer_;
 };
 

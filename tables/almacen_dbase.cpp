@@ -9,7 +9,6 @@
 #include "tables/archivo_tabla.h"
 #include "tables/cabecera_dbf.h"
 #include "tables/mensajes_tabla.h"
-#include "tables/publicacion.h"
 #include "tables/tabla_dbase.h"
 
 namespace ttz::tablas {
@@ -36,15 +35,12 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
     std::error_code error;
     std::filesystem::create_directories(carpetaDatos_, error);
     if (error) throw Error(mensajes::noSePuedeCrear(destino, textoErrorSistema(error.value())));
-    std::optional<ArchivoTabla> anterior;
-    if (existeArchivo(destino)) anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
-    borrarTemporalesAbandonados(carpetaDatos_, nombreBase(nombre));
-    ArchivoTabla temporal = ArchivoTabla::crearTemporal(carpetaDatos_, nombreBase(nombre), destino);
-    Publicacion publicacion(temporal.ruta(), destino, std::move(anterior),
-                            resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")));
-    const CabeceraDBF cabecera = crearTablaVacia(temporal, campos);
-    return std::make_unique<TablaDBase>(std::move(temporal), cabecera, true, separadorDecimal_,
-                                        std::move(publicacion));
+    Reemplazo reemplazo{std::nullopt, resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX"))};
+    if (existeArchivo(destino)) reemplazo.anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
+    ArchivoTabla provisional = ArchivoTabla::crearProvisional(destino);
+    const CabeceraDBF cabecera = crearTablaVacia(provisional, campos);
+    return std::make_unique<TablaDBase>(std::move(provisional), cabecera, true, separadorDecimal_,
+                                        std::move(reemplazo));
 }
 
 std::unique_ptr<Tabla> AlmacenDBase::abrir(const std::string& nombre, ModoApertura modo) {

@@ -1,42 +1,82 @@
 #include "tables/archivo_tabla.h"
 
-#include <system_error>
 #include <utility>
 
-#include "base/errores.h"
+#include "tables/mensajes_tabla.h"
 
 namespace ttz::tablas {
 
-ArchivoTabla::ArchivoTabla(std::filesystem::path ruta, std::filesystem::path mostrada, std::intptr_t manejador)
-    : ruta_(std::move(ruta)), mostrada_(std::move(mostrada)), manejador_(manejador) {}
+ArchivoTabla::ArchivoTabla(Archivo archivo, std::filesystem::path mostrada)
+    : archivo_(std::move(archivo)), mostrada_(std::move(mostrada)) {}
 
-ArchivoTabla::ArchivoTabla(ArchivoTabla&& otro) noexcept
-    : ruta_(std::move(otro.ruta_)), mostrada_(std::move(otro.mostrada_)), manejador_(std::exchange(otro.manejador_, -1)) {}
-
-ArchivoTabla& ArchivoTabla::operator=(ArchivoTabla&& otro) noexcept {
-    if (this != &otro) {
-        cerrar();
-        ruta_ = std::move(otro.ruta_);
-        mostrada_ = std::move(otro.mostrada_);
-        manejador_ = std::exchange(otro.manejador_, -1);
-    }
-    return *this;
-}
-
-ArchivoTabla::~ArchivoTabla() { cerrar(); }
-
-void borrarTemporalesAbandonados(const std::filesystem::path& carpeta, const std::string& base) {
-    std::error_code error;
-    for (const auto& entrada : std::filesystem::directory_iterator(carpeta, error)) {
-        const std::string nombre = entrada.path().filename().string();
-        if (!nombre.starts_with(base + ".~") || !nombre.ends_with(".dbf")) continue;
-        try {
-            ArchivoTabla::abrir(entrada.path(), false, Retencion::Exclusiva);
-            borrarArchivo(entrada.path());
-        } catch (const Error&) {
-            // Still being staged by its owner.
+ArchivoTabla ArchivoTabla::abrir(const std::filesystem::path& ruta, bool escritura, Retencion retencion) {
+    try {
+        return ArchivoTabla(Archivo::abrir(ruta, escritura ? Acceso::LecturaEscritura : Acceso::Lectura, retencion),
+                            ruta);
+    } catch (const FalloArchivo& fallo) {
+        switch (fallo.causa()) {
+        case FalloArchivo::Causa::Inexistente: throw Error(mensajes::inexistente(ruta));
+        case FalloArchivo::Causa::Retenido: throw Error(mensajes::abiertaEnOtroPrograma(ruta));
+        default: throw Error(mensajes::noSePuedeAbrir(ruta, fallo.what()));
         }
     }
+}
+
+ArchivoTabla ArchivoTabla::crearProvisional(const std::filesystem::path& destino) {
+    try {
+        return ArchivoTabla(Archivo::crearProvisional(destino), destino);
+    } catch (const FalloArchivo& fallo) {
+        throw Error(mensajes::noSePuedeCrear(destino, fallo.what()));
+    }
+}
+
+std::uint64_t ArchivoTabla::tamano() const {
+    try {
+        return archivo_.tamano();
+    } catch (const FalloArchivo& fallo) {
+        throw Error(mensajes::errorDeLectura(mostrada_, fallo.what()));
+    }
+}
+
+void ArchivoTabla::leer(std::uint64_t posicion, char* destino, std::size_t bytes) const {
+    std::size_t leidos = 0;
+    try {
+        leidos = archivo_.leer(posicion, destino, bytes);
+    } catch (const FalloArchivo& fallo) {
+        throw Error(mensajes::errorDeLectura(mostrada_, fallo.what()));
+    }
+    if (leidos != bytes) throw Error(mensajes::danada(mostrada_));
+}
+
+void ArchivoTabla::escribir(std::uint64_t posicion, std::string_view bytes) {
+    try {
+        archivo_.escribir(posicion, bytes);
+    } catch (const FalloArchivo& fallo) {
+        throw Error(mensajes::errorDeEscritura(mostrada_, fallo.what()));
+    }
+}
+
+void ArchivoTabla::sincronizar() {
+    try {
+        archivo_.sincronizar();
+    } catch (const FalloArchivo& fallo) {
+        throw Error(mensajes::errorDeEscritura(mostrada_, fallo.what()));
+    }
+}
+
+void ArchivoTabla::publicar(ArchivoTabla* anterior) {
+    archivo_.soltar();
+    try {
+        archivo_.publicar(mostrada_, anterior != nullptr ? &anterior->archivo_ : nullptr);
+    } catch (const FalloArchivo& fallo) {
+        if (fallo.causa() == FalloArchivo::Causa::Retenido) throw Error(mensajes::abiertaEnOtroPrograma(mostrada_));
+        throw Error(mensajes::noSePuedeCrear(mostrada_, fallo.what()));
+    }
+}
+
+void ArchivoTabla::cerrar() noexcept {
+    archivo_.descartar();
+    archivo_.soltar();
 }
 
 }  // namespace ttz::tablas

@@ -7,20 +7,20 @@
 namespace ttz::tablas {
 
 TablaDBase::TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool escritura, char separadorDecimal,
-                       std::optional<Publicacion> publicacion)
+                       std::optional<Reemplazo> reemplazo)
     : archivo_(std::move(archivo)),
       campos_(cabecera.campos),
       registros_(archivo_, cabecera),
       escritura_(escritura),
       separador_(separadorDecimal),
-      publicacion_(std::move(publicacion)),
+      reemplazo_(std::move(reemplazo)),
       vacio_(cabecera.longitudRegistro, ' ') {
     saltarBorrados();
 }
 
 TablaDBase::~TablaDBase() {
     if (!abierta_) return;
-    if (!publicacion_) {
+    if (!reemplazo_) {
         try {
             registros_.volcar();
         } catch (const Error&) {
@@ -142,16 +142,19 @@ void TablaDBase::cerrar() {
         cerrarArchivo();
     } catch (...) {
         archivo_.cerrar();
-        if (publicacion_) publicacion_->descartar();
+        reemplazo_.reset();
         throw;
     }
 }
 
 void TablaDBase::cerrarArchivo() {
     registros_.volcar();
-    if (publicacion_) archivo_.sincronizar();
+    if (reemplazo_) {
+        archivo_.sincronizar();
+        archivo_.publicar(reemplazo_->anterior ? &*reemplazo_->anterior : nullptr);
+        borrarArchivo(reemplazo_->indice);
+    }
     archivo_.cerrar();
-    if (publicacion_) publicacion_->publicar();
 }
 
 }  // namespace ttz::tablas

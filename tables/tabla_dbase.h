@@ -2,23 +2,31 @@
 // An open dBase table: a cursor over its records in stored order, one record at a time
 // being changed, deleted records hidden.
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tables/archivo_tabla.h"
 #include "tables/cabecera_dbf.h"
-#include "tables/publicacion.h"
 #include "tables/registros_dbf.h"
 #include "tables/tabla.h"
 
 namespace ttz::tablas {
 
+// What a recreated table, staged in its own file, replaces when it is closed: the earlier table,
+// held shared until then, and its index file, removed once the new table is in place so that a
+// failed publication leaves the earlier table together with its index.
+struct Reemplazo {
+    std::optional<ArchivoTabla> anterior;
+    std::filesystem::path indice;
+};
+
 class TablaDBase final : public Tabla {
 public:
-    // publicacion: for a recreated table, what cerrar() publishes.
+    // reemplazo: for a recreated table, what cerrar() publishes it over.
     TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool escritura, char separadorDecimal,
-               std::optional<Publicacion> publicacion);
+               std::optional<Reemplazo> reemplazo);
     TablaDBase(const TablaDBase&) = delete;
     TablaDBase& operator=(const TablaDBase&) = delete;
     // Without cerrar(): a recreated table is discarded; in any other, what was posted stays.
@@ -61,7 +69,7 @@ private:
     mutable RegistrosDBF registros_;
     bool escritura_;
     char separador_;
-    std::optional<Publicacion> publicacion_;
+    std::optional<Reemplazo> reemplazo_;
     std::string vacio_;
     std::uint32_t actual_ = 0;
     Cambio cambio_ = Cambio::Ninguno;

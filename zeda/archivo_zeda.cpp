@@ -1,8 +1,6 @@
 #include "zeda/archivo_zeda.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <memory>
 #include <new>
 
 #include "base/archivos.h"
@@ -15,7 +13,10 @@ constexpr std::size_t kTamanoBufer = 64 * 1024;
 constexpr char kCtrlZ = 26;
 constexpr int kFinArchivo = -1;
 
-[[noreturn]] void fallarES(int error) { throw ErrorES(codigoES(error)); }
+[[noreturn]] void fallarES(const FalloArchivo& fallo) { throw ErrorES(codigoES(fallo.numero())); }
+
+// ZEDA files are read without a hold, as any other program may have them open.
+Archivo abrirZEDA(const fs::path& ruta) { return Archivo::abrir(resolverMayusculas(ruta), Acceso::Lectura, Retencion::Ninguna); }
 
 std::string entreComillas(const fs::path& ruta) { return "\"" + ruta.string() + "\""; }
 
@@ -32,10 +33,6 @@ void exigirTamanoZEDA(const fs::path& ruta, std::uint64_t bytes, std::size_t lin
         throw Error("El archivo " + entreComillas(ruta) + " tiene demasiadas l\xEDneas para ser de ZEDA: pasa de " +
                     std::to_string(kLineasMaximasZEDA));
 }
-
-struct CerrarArchivo {
-    void operator()(std::FILE* archivo) const { std::fclose(archivo); }
-};
 
 // Cuts the text of a whole file into lines as its pieces arrive: CR, LF and CR LF end a line,
 // a NUL ends the text.
@@ -80,23 +77,25 @@ private:
 }  // namespace
 
 LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta), bufer_(kTamanoBufer) {
-    archivo_ = std::fopen(resolverMayusculas(ruta).string().c_str(), "rb");
-    if (archivo_ == nullptr) fallarES(errno);
-    std::setvbuf(archivo_, nullptr, _IONBF, 0);
+    try {
+        archivo_.emplace(abrirZEDA(ruta));
+    } catch (const FalloArchivo& fallo) {
+        fallarES(fallo);
+    }
 }
 
-LectorLineas::~LectorLineas() {
-    if (archivo_ != nullptr) std::fclose(archivo_);
-}
+LectorLineas::~LectorLineas() = default;
 
 void LectorLineas::rellenar() {
     posicion_ = 0;
-    llenos_ = std::fread(bufer_.data(), 1, bufer_.size(), archivo_);
+    try {
+        llenos_ = archivo_->leer(leidos_, bufer_.data(), bufer_.size());
+    } catch (const FalloArchivo& fallo) {
+        fallarES(fallo);
+    }
     leidos_ += llenos_;
     exigirTamanoZEDA(ruta_, leidos_, 0);
-    if (llenos_ > 0) return;
-    if (std::ferror(archivo_)) fallarES(errno);
-    agotado_ = true;
+    agotado_ = llenos_ == 0;
 }
 
 int LectorLineas::leerByte() {
@@ -140,32 +139,28 @@ const std::string& LectorLineas::siguiente() {
 }
 
 void LectorLineas::cerrar() {
-    if (archivo_ == nullptr) return;
-    std::FILE* archivo = archivo_;
-    archivo_ = nullptr;
-    if (std::fclose(archivo) != 0) fallarES(errno);
+    try {
+        archivo_->cerrar();
+    } catch (const FalloArchivo& fallo) {
+        fallarES(fallo);
+    }
 }
 
 std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
-    auto fallar = [&ruta](int error) {
-        throw Error("Cannot open file " + entreComillas(ruta) + ". " + textoErrorSistema(error));
-    };
-    const std::unique_ptr<std::FILE, CerrarArchivo> archivo(std::fopen(resolverMayusculas(ruta).string().c_str(), "rb"));
-    if (!archivo) fallar(errno);
-    std::setvbuf(archivo.get(), nullptr, _IONBF, 0);
     try {
+        const Archivo archivo = abrirZEDA(ruta);
         DivisorLineas divisor;
         std::vector<char> bufer(kTamanoBufer);
         std::uint64_t total = 0;
-        std::size_t leidos;
-        while ((leidos = std::fread(bufer.data(), 1, bufer.size(), archivo.get())) > 0) {
+        while (const std::size_t leidos = archivo.leer(total, bufer.data(), bufer.size())) {
             const bool sigue = divisor.agregar({bufer.data(), leidos});
             total += leidos;
             exigirTamanoZEDA(ruta, total, divisor.lineas());
             if (!sigue) break;
         }
-        if (std::ferror(archivo.get())) fallar(errno);
         return divisor.terminar();
+    } catch (const FalloArchivo& fallo) {
+        throw Error("Cannot open file " + entreComillas(ruta) + ". " + fallo.what());
     } catch (const std::bad_alloc&) {
         fallarSinMemoria(ruta);
     }

@@ -1,10 +1,12 @@
 #pragma once
 // Reading and writing ZEDA text files. Names are found whatever their letter case on disk.
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "base/archivo.h"
 
 namespace ttz::zeda {
 
@@ -38,7 +40,7 @@ private:
     int leerByte();
 
     fs::path ruta_;
-    std::FILE* archivo_ = nullptr;
+    std::optional<Archivo> archivo_;
     std::vector<char> bufer_;
     std::size_t posicion_ = 0;
     std::size_t llenos_ = 0;

@@ -132,6 +132,21 @@ TEST(ArchivoNuevo, PiezasPequenasYGrandesEnOrden) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"a.txt"});
 }
 
+TEST(ReemplazarArchivo, BorraLoQueDejoUnaEscrituraInterrumpidaDeEseArchivo) {
+    CarpetaTemporal carpeta;
+    carpeta.escribir("ZEDA_HORARIO.~99999-0.TXT", "restos");
+    carpeta.escribir("zeda_horario.~99999-1.txt", "restos");
+    carpeta.escribir("ZEDA_HORARIO.~copia.TXT", "del usuario");
+    carpeta.escribir("ZEDA_ASIGNAT.~99999-0.TXT", "de otro archivo");
+    const Archivo vivo = Archivo::crearProvisional(carpeta / "ZEDA_HORARIO.TXT");
+    reemplazarArchivo(carpeta / "ZEDA_HORARIO.TXT", "nuevo");
+    EXPECT_EQ(nombresEn(carpeta.ruta()).size(), 4u);
+    EXPECT_TRUE(fs::exists(vivo.ruta()));
+    EXPECT_TRUE(fs::exists(carpeta / "ZEDA_HORARIO.~copia.TXT"));
+    EXPECT_TRUE(fs::exists(carpeta / "ZEDA_ASIGNAT.~99999-0.TXT"));
+    EXPECT_EQ(pruebas::leerBytes(carpeta / "ZEDA_HORARIO.TXT"), "nuevo");
+}
+
 TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
     CarpetaTemporal carpeta;
     const auto anterior = fs::current_path();
