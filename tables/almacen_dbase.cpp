@@ -42,7 +42,14 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
     ArchivoTabla temporal = ArchivoTabla::crearTemporal(carpetaDatos_, nombreBase(nombre), destino);
     Publicacion publicacion(temporal.ruta(), destino, std::move(anterior),
                             resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")));
-    const CabeceraDBF cabecera = crearTablaVacia(temporal, campos);
+    const CabeceraDBF cabecera = [&] {
+        try {
+            return crearTablaVacia(temporal, campos);
+        } catch (...) {
+            temporal.cerrar();  // before the publication removes it: Windows keeps open files
+            throw;
+        }
+    }();
     return std::make_unique<TablaDBase>(std::move(temporal), cabecera, true, separadorDecimal_,
                                         std::move(publicacion));
 }

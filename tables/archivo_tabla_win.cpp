@@ -37,7 +37,7 @@ ArchivoTabla ArchivoTabla::abrir(const std::filesystem::path& ruta, bool escritu
     const HANDLE h = abrirCon(ruta, acceso, retencion);
     if (h != INVALID_HANDLE_VALUE) return ArchivoTabla(ruta, ruta, numero(h));
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND) throw Error(mensajes::inexistente(ruta));
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) throw Error(mensajes::inexistente(ruta));
     if (error == ERROR_SHARING_VIOLATION) throw Error(mensajes::abiertaEnOtroPrograma(ruta));
     throw Error(mensajes::noSePuedeAbrir(ruta, textoDeWindows(error)));
 }
