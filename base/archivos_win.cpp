@@ -9,7 +9,7 @@
 namespace ttz {
 namespace {
 
-DWORD atributos(const fs::path& ruta) { return GetFileAttributesA(ruta.string().c_str()); }
+DWORD atributos(const fs::path& ruta) { return GetFileAttributesW(ruta.c_str()); }
 
 std::string errorDeCreacion(const fs::path& ruta, DWORD error) {
     return "Cannot create file \"" + ruta.string() + "\". " + textoErrorWindows(error);
@@ -29,8 +29,8 @@ std::string textoErrorWindows(unsigned long error) {
 // Windows finds names whatever their letter case by itself; the folder listing gives the one
 // on disk.
 fs::path resolverMayusculas(const fs::path& ruta) {
-    WIN32_FIND_DATAA datos{};
-    const HANDLE busqueda = FindFirstFileA(ruta.string().c_str(), &datos);
+    WIN32_FIND_DATAW datos{};
+    const HANDLE busqueda = FindFirstFileW(ruta.c_str(), &datos);
     if (busqueda == INVALID_HANDLE_VALUE) return ruta;
     FindClose(busqueda);
     return ruta.parent_path() / datos.cFileName;
@@ -48,7 +48,7 @@ bool existeCarpeta(const fs::path& ruta) {
 
 void ArchivoNuevo::crearTemporal() {
     temporal_ = destino_.string() + ".tmp";
-    const HANDLE archivo = CreateFileA(temporal_.string().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const HANDLE archivo = CreateFileW(temporal_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (archivo == INVALID_HANDLE_VALUE) {
         temporal_.clear();
@@ -71,7 +71,7 @@ bool ArchivoNuevo::cerrarTemporal() {
 }
 
 void ArchivoNuevo::renombrarSobreDestino() {
-    if (!MoveFileExA(temporal_.string().c_str(), destino_.string().c_str(),
+    if (!MoveFileExW(temporal_.c_str(), destino_.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         descartar();
@@ -83,7 +83,7 @@ void ArchivoNuevo::renombrarSobreDestino() {
 void ArchivoNuevo::descartar() {
     if (manejador_ != -1) CloseHandle(reinterpret_cast<HANDLE>(manejador_));
     manejador_ = -1;
-    DeleteFileA(temporal_.string().c_str());
+    DeleteFileW(temporal_.c_str());
     temporal_.clear();
 }
 

@@ -19,7 +19,7 @@ std::string textoDeWindows(DWORD error) { return std::system_category().message(
 // exclusive one lets nobody else open the file.
 HANDLE abrirCon(const std::filesystem::path& ruta, DWORD acceso, Retencion retencion) {
     const DWORD compartir = retencion == Retencion::Exclusiva ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    return CreateFileA(ruta.string().c_str(), acceso, compartir, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+    return CreateFileW(ruta.c_str(), acceso, compartir, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
 }
 
@@ -47,7 +47,7 @@ ArchivoTabla ArchivoTabla::crearTemporal(const std::filesystem::path& carpeta, c
     const std::string prefijo = base + ".~" + std::to_string(GetCurrentProcessId()) + "-";
     for (int n = 0;; ++n) {
         auto ruta = carpeta / (prefijo + std::to_string(n) + ".dbf");
-        const HANDLE h = CreateFileA(ruta.string().c_str(), GENERIC_READ | GENERIC_WRITE,
+        const HANDLE h = CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE) return ArchivoTabla(std::move(ruta), mostrada, numero(h));
@@ -102,11 +102,11 @@ void ArchivoTabla::cerrar() noexcept {
 }
 
 void publicarArchivo(const std::filesystem::path& temporal, const std::filesystem::path& destino) {
-    if (!MoveFileExA(temporal.string().c_str(), destino.string().c_str(),
+    if (!MoveFileExW(temporal.c_str(), destino.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw Error(mensajes::noSePuedeCrear(destino, textoDeWindows(GetLastError())));
 }
 
-void borrarArchivo(const std::filesystem::path& ruta) noexcept { DeleteFileA(ruta.string().c_str()); }
+void borrarArchivo(const std::filesystem::path& ruta) noexcept { DeleteFileW(ruta.c_str()); }
 
 }  // namespace ttz::tablas
