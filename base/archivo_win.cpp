@@ -23,7 +23,7 @@ DWORD comparticion(Retencion retencion) {
 }
 
 HANDLE crear(const fs::path& ruta, DWORD acceso, DWORD compartir, DWORD disposicion) {
-    return CreateFileA(ruta.string().c_str(), acceso, compartir, nullptr, disposicion, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(ruta.c_str(), acceso, compartir, nullptr, disposicion, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 OVERLAPPED en(std::uint64_t posicion) {
@@ -140,11 +140,11 @@ void Archivo::soltar() noexcept {
 // Windows replaces no open file, so the earlier one is released just before the move.
 void Archivo::renombrarSobre(const fs::path& destino, Archivo* anterior) {
     if (anterior != nullptr) anterior->soltar();
-    if (!MoveFileExA(ruta_.string().c_str(), destino.string().c_str(),
+    if (!MoveFileExW(ruta_.c_str(), destino.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         fallarUltimo();
 }
 
-void borrarArchivo(const fs::path& ruta) noexcept { DeleteFileA(ruta.string().c_str()); }
+void borrarArchivo(const fs::path& ruta) noexcept { DeleteFileW(ruta.c_str()); }
 
 }  // namespace ttz

@@ -52,8 +52,8 @@ void reemplazarArchivo(const fs::path& ruta, std::string_view contenido);
 // The folder separator of the platform: "\" on Windows, "/" elsewhere.
 char separadorCarpetas();
 
-// The application's data folder: C:\TTEMP on Windows; elsewhere $TTEMP when set, else
-// $WINEPREFIX/drive_c/TTEMP (prefix ~/.wine).
+// The application's data folder: $TTEMP when set; else C:\TTEMP on Windows and
+// $WINEPREFIX/drive_c/TTEMP (prefix ~/.wine) elsewhere.
 fs::path carpetaDatosPredeterminada();
 
 }  // namespace ttz

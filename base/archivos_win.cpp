@@ -7,12 +7,19 @@
 namespace ttz {
 namespace {
 
-DWORD atributos(const fs::path& ruta) { return GetFileAttributesA(ruta.string().c_str()); }
+DWORD atributos(const fs::path& ruta) { return GetFileAttributesW(ruta.c_str()); }
 
 }  // namespace
 
-// Windows finds names whatever their letter case by itself.
-fs::path resolverMayusculas(const fs::path& ruta) { return ruta; }
+// Windows finds names whatever their letter case by itself; the folder listing gives the one
+// on disk.
+fs::path resolverMayusculas(const fs::path& ruta) {
+    WIN32_FIND_DATAW datos{};
+    const HANDLE busqueda = FindFirstFileW(ruta.c_str(), &datos);
+    if (busqueda == INVALID_HANDLE_VALUE) return ruta;
+    FindClose(busqueda);
+    return ruta.parent_path() / datos.cFileName;
+}
 
 bool existeArchivo(const fs::path& ruta) {
     const DWORD a = atributos(ruta);
@@ -26,6 +33,10 @@ bool existeCarpeta(const fs::path& ruta) {
 
 char separadorCarpetas() { return '\\'; }
 
-fs::path carpetaDatosPredeterminada() { return "C:\\TTEMP"; }
+fs::path carpetaDatosPredeterminada() {
+    char valor[MAX_PATH] = {};
+    const DWORD largo = GetEnvironmentVariableA("TTEMP", valor, sizeof valor);
+    return largo > 0 && largo < sizeof valor ? fs::path(std::string(valor, largo)) : fs::path("C:\\TTEMP");
+}
 
 }  // namespace ttz

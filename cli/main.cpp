@@ -40,6 +40,7 @@ int ejecutar(const lote::Orden& orden) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    lote::prepararConsola();
     lote::Orden orden;
     try {
         orden = lote::leerOrden(std::vector<std::string>(argv + 1, argv + argc));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ayuda.h"
+#include "base/archivos.h"
 
 namespace ttz {
 namespace {
@@ -36,13 +37,15 @@ public:
     std::vector<std::string> pedidos;
 };
 
+// The help file beside the executable, joined with the platform's separator.
+const std::string kChm = "/opt/ttz/bin" + std::string(1, separadorCarpetas()) + "ZEDA.chm";
+
 TEST(AyudaHtml, IndiceYContextoSobreElArchivoJuntoAlEjecutable) {
     VisorPrueba visor;
     AyudaHtml ayuda("/opt/ttz/bin", visor);
     ayuda.contenido();
     ayuda.contexto(3);
-    EXPECT_EQ(visor.pedidos,
-              (std::vector<std::string>{"/opt/ttz/bin/ZEDA.chm 1 0", "/opt/ttz/bin/ZEDA.chm 15 3"}));
+    EXPECT_EQ(visor.pedidos, (std::vector<std::string>{kChm + " 1 0", kChm + " 15 3"}));
 }
 
 TEST(AyudaHtml, UnArchivoQueNoEsChmNoLlegaAlVisor) {
@@ -53,7 +56,7 @@ TEST(AyudaHtml, UnArchivoQueNoEsChmNoLlegaAlVisor) {
     EXPECT_TRUE(visor.pedidos.empty());
     // The contents request sets the help file again first.
     ayuda.contenido();
-    EXPECT_EQ(visor.pedidos, (std::vector<std::string>{"/opt/ttz/bin/ZEDA.chm 1 0"}));
+    EXPECT_EQ(visor.pedidos, (std::vector<std::string>{kChm + " 1 0"}));
 }
 
 }  // namespace

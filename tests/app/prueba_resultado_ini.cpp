@@ -70,7 +70,10 @@ TEST_F(EscribirResultado, UsaElArchivoExistenteEnOtrasMayusculas) {
     escribirResultado(carpeta / "Tempalix.ini", 1);
     EXPECT_EQ(pruebas::leerBytes(carpeta / "TEMPALIX.INI"),
               "[Tempalix]\r\nIdioma=es\r\n[Transformadores]\r\nTransformado=1\r\n");
-    EXPECT_FALSE(std::filesystem::exists(carpeta / "Tempalix.ini"));
+    std::vector<std::string> nombres;
+    for (const auto& entrada : std::filesystem::directory_iterator(carpeta.ruta()))
+        nombres.push_back(entrada.path().filename().string());
+    EXPECT_EQ(nombres, std::vector<std::string>{"TEMPALIX.INI"});
 }
 
 TEST_F(EscribirResultado, CarpetaSinPermisoDeEscrituraFallaConSuMensaje) {

@@ -44,6 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Textos, CotejoEspanol, testing::Values(
     CasoCotejo{"MATES", "lengua", 1}));
 
 TEST(Cotejo, LocalePOSIXIgnoraMayusculas) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no POSIX locale";
+#endif
     const Cotejo cotejo("en_US_POSIX");
     EXPECT_EQ(cotejo.clave("abc"), cotejo.clave("ABC"));
     EXPECT_LT(cotejo.clave("a"), cotejo.clave("B"));

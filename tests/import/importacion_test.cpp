@@ -10,6 +10,7 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "comun/plataforma.h"
 #include "escenario_importacion.h"
 
 namespace ttz::pruebas {
@@ -232,7 +233,7 @@ TEST_F(ImportacionFallida, ArchivoDeSesionesIlegible) {
     fs::remove(e.zeda / "zeda_sesiones.txt");
     fs::create_directory(e.zeda / "zeda_sesiones.txt");
     esperarFallo("Cannot open file \"" + e.zeda.conSeparador() + "zeda_sesiones.txt\". " +
-                 textoErrorSistema(EISDIR));
+                 textoErrorSistema(pruebas::kWindows ? EACCES : EISDIR));
 }
 
 TEST_F(ImportacionFallida, SesionesDeUnaLinea) {

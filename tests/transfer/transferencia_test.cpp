@@ -4,6 +4,7 @@
 
 #include <ctime>
 
+#include "base/archivos.h"
 #include "base/reloj.h"
 #include "base/sistema.h"
 
@@ -11,8 +12,9 @@ namespace ttz {
 namespace {
 
 TEST(ComponerCarpeta, AnadeElSeparador) {
-    EXPECT_EQ(componerCarpeta("/home/ana/zeda"), "/home/ana/zeda/");
-    EXPECT_EQ(componerCarpeta("/"), "//");
+    const std::string separador(1, separadorCarpetas());
+    EXPECT_EQ(componerCarpeta("/home/ana/zeda"), "/home/ana/zeda" + separador);
+    EXPECT_EQ(componerCarpeta("/"), "/" + separador);
 }
 
 TEST(RelojLocal, DaLaHoraLocalDeAhora) {

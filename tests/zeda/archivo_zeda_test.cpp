@@ -16,6 +16,7 @@
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
+#include "comun/plataforma.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::zeda {
@@ -141,7 +142,8 @@ TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
     fs::create_directory(carpeta / "zeda_prof.txt");
     EXPECT_EQ(mensajeDeApertura(carpeta / "zeda_prof.txt"), "Acceso al archivo denegado");
     EXPECT_EQ(mensajeDeArchivoEntero(carpeta / "zeda_prof.txt"),
-              "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " + std::strerror(EISDIR));
+              "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " +
+                  std::strerror(pruebas::kWindows ? EACCES : EISDIR));
 }
 
 TEST(LecturaLineaALinea, CerrarDosVecesYDestruirSinCerrar) {
@@ -240,7 +242,7 @@ TEST(Escritura, CarpetaQueNoExiste) {
     CarpetaTemporal carpeta;
     const auto ruta = carpeta / "falta" / "ZEDA_HORARIO.TXT";
     EXPECT_EQ(mensajeDeEscritura(ruta),
-              "Cannot create file \"" + ruta.string() + "\". " + std::strerror(ENOENT));
+              "Cannot create file \"" + ruta.string() + "\". " + pruebas::textoCarpetaInvalida(ENOENT));
 }
 
 TEST(Escritura, CarpetaQueEsUnArchivo) {
@@ -248,7 +250,7 @@ TEST(Escritura, CarpetaQueEsUnArchivo) {
     carpeta.escribir("archivo", "x");
     const auto ruta = carpeta / "archivo" / "ZEDA_HORARIO.TXT";
     EXPECT_EQ(mensajeDeEscritura(ruta),
-              "Cannot create file \"" + ruta.string() + "\". " + std::strerror(ENOTDIR));
+              "Cannot create file \"" + ruta.string() + "\". " + pruebas::textoCarpetaInvalida(ENOTDIR));
 }
 
 std::vector<std::string> nombresEn(const fs::path& carpeta) {
