@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/prueba_selector_comun.h"
+#include "ui/apoyo_selector.h"
 #include "ui/selector_carpetas.h"
 
 namespace ttz::ui {

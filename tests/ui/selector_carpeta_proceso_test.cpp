@@ -6,7 +6,7 @@
 #include "app/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/carpeta_proceso.h"
-#include "ui/prueba_selector_comun.h"
+#include "ui/apoyo_selector.h"
 
 namespace ttz::ui {
 namespace {

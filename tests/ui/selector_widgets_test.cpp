@@ -12,7 +12,7 @@
 
 #include "app/errores.h"
 #include "comun/carpeta_temporal.h"
-#include "ui/prueba_selector_comun.h"
+#include "ui/apoyo_selector.h"
 #include "ui/filas_carpetas.h"
 #include "ui/selector_carpetas.h"
 
