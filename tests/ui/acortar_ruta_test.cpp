@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "comun/nombre_caso.h"
 #include "ui/apoyo_selector.h"
 #include "ui/selector_carpetas.h"
 
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                "/.../zeda/2024", "/.../2024", ".../2024", "2024"}},
         // A folder right under the root: its "\" goes, then the drive.
         Pasos{"C:\\Horarios", u'\\', {"C:\\Horarios", "C:Horarios", "Horarios"}},
-        Pasos{"/horarios", u'/', {"/horarios", "horarios"}}));
+        Pasos{"/horarios", u'/', {"/horarios", "horarios"}}),
+    [](const auto& info) { return pruebas::nombreDeCaso(info.param.ruta.toStdString()); });
 
 TEST(AcortarRuta, LaRutaQueCabeSeMuestraEntera) {
     const QString ruta = "C:\\Datos\\Horarios";

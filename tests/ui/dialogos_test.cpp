@@ -8,6 +8,7 @@
 #include "app/aplicacion.h"
 #include "app/errores.h"
 #include "apoyo_ventana.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::ui {
 namespace {
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, ErrorEscapado,
                                          CasoEscapado{"Termina en coma,", "Termina en coma,"},
                                          CasoEscapado{"'$1A2B ' no es un valor entero v\xE1lido",
                                                       "'$1A2B ' no es un valor entero v\xE1lido."}),
-                         [](const auto& info) { return "Caso" + std::to_string(info.index); });
+                         pruebas::NombrePor<&CasoEscapado::mensaje>());
 
 }  // namespace
 }  // namespace ttz::ui
