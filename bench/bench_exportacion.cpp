@@ -9,7 +9,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "base/reloj.h"
 #include "base/texto.h"
 #include "bench/escuela_sintetica.h"
+#include "comun/carpeta_temporal.h"
 #include "export/exportacion.h"
 #include "tables/almacen_dbase.h"
 
@@ -90,8 +90,8 @@ int medir(const Tamano& tamano, const fs::path& escuela, const fs::path& datos) 
 
 int main() {
     const Tamano tamanos[] = {{1, 50}, {10, 20}, {100, 7}, {1000, 3}};
-    std::random_device azar;
-    const fs::path base = fs::temp_directory_path() / ("bench-exportacion-" + std::to_string(azar()));
+    const ttz::pruebas::CarpetaTemporal temporal;
+    const fs::path& base = temporal.ruta();
     std::printf("export run, whole (six steps), synthetic school at each size\n");
     int estado = 0;
     for (const auto& tamano : tamanos) {
@@ -115,6 +115,5 @@ int main() {
         waitpid(hijo, &salida, 0);
         if (!WIFEXITED(salida) || WEXITSTATUS(salida) != 0) estado = 1;
     }
-    fs::remove_all(base);
     return estado;
 }

@@ -14,6 +14,7 @@
 #include "transfer/estado.h"
 #include "transfer/interlocutor.h"
 #include "base/reloj.h"
+#include "comun/carpeta_temporal.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"
 
@@ -92,7 +93,8 @@ long rssPicoKb() {
 
 // Child process: prepares the folders, then times the import alone.
 int medir(long lecciones) {
-    const fs::path raiz = fs::temp_directory_path() / ("ttz-bench-importacion-" + std::to_string(getpid()));
+    const ttz::pruebas::CarpetaTemporal temporal;
+    const fs::path& raiz = temporal.ruta();
     fs::create_directories(raiz / "zeda");
     fs::create_directories(raiz / "datos");
     ttz::tablas::AlmacenDBase almacen(raiz / "datos", ',');
@@ -117,7 +119,6 @@ int medir(long lecciones) {
     std::printf("lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
                 lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes, rssPicoKb());
     std::fflush(stdout);  // the child ends with _exit, which flushes nothing
-    fs::remove_all(raiz);
     return estado.Transformado == 1 ? 0 : 1;
 }
 

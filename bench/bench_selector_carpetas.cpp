@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/medicion.h"
+#include "comun/carpeta_temporal.h"
 #include "ui/filas_carpetas.h"
 #include "ui/qt/selector_carpetas.h"
 #include "ui/subcarpetas.h"
@@ -44,9 +45,9 @@ double medianaMs(std::vector<double> tiempos) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
-    const auto base = fs::temp_directory_path() / ("ttz-bench-selector-" + std::to_string(::getpid()));
+    const ttz::pruebas::CarpetaTemporal temporal;
+    const fs::path& base = temporal.ruta();
     const auto inicial = fs::current_path();
-    fs::create_directories(base);
     ttz::ui::ListaDirectorios lista;
 
     std::printf("subcarpetas  cambio_de_carpeta_ms  listado_ms  filas_ordenadas_ms\n");
@@ -78,5 +79,4 @@ int main(int argc, char** argv) {
     std::printf("unidades del sistema: %.3f ms\n", medianaMs(tiempos));
 
     fs::current_path(inicial);
-    fs::remove_all(base);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/medicion.h"
+#include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 
 namespace fs = std::filesystem;
@@ -116,8 +117,8 @@ void informar(const char* que, const Medida& m, double base) {
 int main(int argc, char** argv) {
     if (argc == 4) return medir(argv[1], argv[2], std::atol(argv[3]));
     const long cuantos = argc > 1 ? std::atol(argv[1]) : 1000000;
-    const fs::path carpeta = fs::temp_directory_path() / ("bench_tablas_" + std::to_string(getpid()));
-    fs::create_directories(carpeta);
+    const ttz::pruebas::CarpetaTemporal temporal;
+    const fs::path& carpeta = temporal.ruta();
 
     const Medida decima = enHijo(argv[0], "--almacen", carpeta, cuantos / 10);
     const Medida escritura = enHijo(argv[0], "--almacen", carpeta, cuantos);
@@ -145,6 +146,5 @@ int main(int argc, char** argv) {
     informar("store write (staged, fsync, publish)", escritura, base);
     std::printf("%-40s store write / (fwrite + fsync) = x%.2f\n", "", escritura.segundos / baseSincronizada);
     informar("store read back (6 texts, 1 float)", lectura, 0);
-    fs::remove_all(carpeta);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/cotejo.h"
+#include "comun/carpeta_temporal.h"
 #include "zeda/archivo_zeda.h"
 #include "zeda/linea_zeda.h"
 #include "bench/medicion.h"
@@ -143,8 +144,8 @@ void medirClaves(const std::vector<std::string>& lineas) {
 int main(int argc, char** argv) {
     if (argc == 3) return leer(argv[1], argv[2]);
     const long cuantas = argc > 1 ? std::atol(argv[1]) : 1000000;
-    const fs::path carpeta = fs::temp_directory_path() / ("bench_zeda_" + std::to_string(getpid()));
-    fs::create_directories(carpeta);
+    const ttz::pruebas::CarpetaTemporal temporal;
+    const fs::path& carpeta = temporal.ruta();
 
     const auto grandes = lineasDePrueba(cuantas);
     const double escritura = mejorDeTres([&] { ttz::zeda::escribirArchivo(carpeta / "ZEDA_PROF.TXT", grandes); });
@@ -165,7 +166,6 @@ int main(int argc, char** argv) {
     informar("line by line, whole file", medirEnHijo(argv[0], "--linea-a-linea", carpeta / "zeda_prof.txt"));
     informar("whole-file reading, 1/10", medirEnHijo(argv[0], "--entero", carpeta / "PEQUENO.TXT"));
     informar("whole-file reading", medirEnHijo(argv[0], "--entero", carpeta / "zeda_prof.txt"));
-    fs::remove_all(carpeta);
     medirClaves(grandes);
     return 0;
 }

@@ -6,14 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "transfer/interlocutor.h"
 #include "base/reloj.h"
+#include "comun/carpeta_temporal.h"
 
 namespace ttz::fuzz {
 
@@ -30,29 +29,11 @@ inline void exigir(bool condicion, const std::string& que) {
     if (!condicion) fallo(que);
 }
 
+using pruebas::leerBytes;
+
 // A folder of its own for this process under the temporary folder, removed at exit.
-class CarpetaProceso {
-public:
-    CarpetaProceso() {
-        std::random_device azar;
-        ruta_ = fs::temp_directory_path() / ("ttz-fuzz-" + std::to_string(azar()) + std::to_string(azar()));
-        fs::create_directories(ruta_);
-    }
-    ~CarpetaProceso() {
-        std::error_code ignorado;
-        fs::remove_all(ruta_, ignorado);
-    }
-    CarpetaProceso(const CarpetaProceso&) = delete;
-    CarpetaProceso& operator=(const CarpetaProceso&) = delete;
-
-    const fs::path& ruta() const { return ruta_; }
-
-private:
-    fs::path ruta_;
-};
-
 inline const fs::path& carpetaProceso() {
-    static const CarpetaProceso carpeta;
+    static const pruebas::CarpetaTemporal carpeta;
     return carpeta.ruta();
 }
 
@@ -68,11 +49,6 @@ inline void escribirBytes(const fs::path& ruta, std::string_view bytes) {
     std::ofstream salida(ruta, std::ios::binary | std::ios::trunc);
     salida.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     exigir(static_cast<bool>(salida), "no se pudo escribir " + ruta.string());
-}
-
-inline std::string leerBytes(const fs::path& ruta) {
-    std::ifstream entrada(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
 }
 
 // The input cut into the files it carries: they are separated by a line of five "=".

@@ -13,11 +13,13 @@
 #include "comun/carpeta_temporal.h"
 #include "comun/entorno.h"
 #include "comun/plataforma.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz {
 namespace {
 
 using pruebas::CarpetaTemporal;
+using pruebas::nombresEn;
 
 using pruebas::kWindows;
 
@@ -54,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, ResolverMayusculas, testing::Values(
     CasoMayusculas{"OtrosBytesIguales", {"A\xD1O.TXT"}, "a\xD1o.txt", "A\xD1O.TXT"},
     CasoMayusculas{"SinCoincidencia", {"otro.txt"}, "nada.txt", "nada.txt"},
     CasoMayusculas{"CarpetaQueFalta", {}, "falta/nada.txt", "falta/nada.txt"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+                         pruebas::NombrePor<&CasoMayusculas::nombre>());
 
 TEST(ExisteArchivo, UnArchivoNoUnaCarpeta) {
     CarpetaTemporal carpeta;
@@ -91,17 +93,12 @@ TEST_P(CodigoES, TraduceElErrorDelSistema) { EXPECT_EQ(codigoES(GetParam().error
 INSTANTIATE_TEST_SUITE_P(Errores, CodigoES, testing::Values(
     CasoCodigo{ENOENT, 2}, CasoCodigo{ENAMETOOLONG, 3}, CasoCodigo{ENOTDIR, 3}, CasoCodigo{EMFILE, 4},
     CasoCodigo{ENFILE, 4}, CasoCodigo{EACCES, 5}, CasoCodigo{EPERM, 5}, CasoCodigo{EISDIR, 5},
-    CasoCodigo{ENOSPC, 101}, CasoCodigo{EIO, EIO}, CasoCodigo{EROFS, EROFS}));
+    CasoCodigo{ENOSPC, 101}, CasoCodigo{EIO, EIO}, CasoCodigo{EROFS, EROFS}),
+                         [](const auto& info) { return std::string(strerrorname_np(info.param.error)); });
 
 TEST(TextoErrorSistema, EsElDelSistema) {
     EXPECT_EQ(textoErrorSistema(ENOENT), std::strerror(ENOENT));
     EXPECT_FALSE(textoErrorSistema(EACCES).empty());
-}
-
-std::vector<std::string> nombresEn(const fs::path& carpeta) {
-    std::vector<std::string> nombres;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.push_back(entrada.path().filename().string());
-    return nombres;
 }
 
 TEST(ReemplazarArchivo, CreaYReemplaza) {
@@ -191,7 +188,8 @@ INSTANTIATE_TEST_SUITE_P(Entornos, CarpetaDatos, testing::Values(
     CasoDatos{"/datos/tt", "/vino", "/datos/tt", "/datos/tt"},
     CasoDatos{"", "/vino", "/vino/drive_c/TTEMP", "C:\\TTEMP"},
     CasoDatos{nullptr, "/vino", "/vino/drive_c/TTEMP", "C:\\TTEMP"},
-    CasoDatos{nullptr, nullptr, "/home/ana/.wine/drive_c/TTEMP", "C:\\TTEMP"}));
+    CasoDatos{nullptr, nullptr, "/home/ana/.wine/drive_c/TTEMP", "C:\\TTEMP"}),
+                         (pruebas::NombrePor<&CasoDatos::ttemp, &CasoDatos::wineprefix>()));
 
 }  // namespace
 }  // namespace ttz

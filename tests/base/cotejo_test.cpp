@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "comun/nombre_caso.h"
+
 namespace ttz {
 namespace {
 
@@ -41,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, CotejoEspanol, testing::Values(
     CasoCotejo{"ab", "abc", -1},
     CasoCotejo{"n", "\xF1", -1},
     CasoCotejo{"\xF1", "o", -1},
-    CasoCotejo{"MATES", "lengua", 1}));
+    CasoCotejo{"MATES", "lengua", 1}), (pruebas::NombrePor<&CasoCotejo::a, &CasoCotejo::b>()));
 
 TEST(Cotejo, LocalePOSIXIgnoraMayusculas) {
 #ifdef _WIN32

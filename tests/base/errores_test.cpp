@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "comun/nombre_caso.h"
+
 namespace ttz {
 namespace {
 
@@ -37,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(Codigos, TablaES, testing::Values(
     CasoES{106, "Valor num\xE9rico de entrada inv\xE1lido"},
     CasoES{30, "Error de E/S 30"},
     CasoES{0, "Error de E/S 0"},
-    CasoES{-1, "Error de E/S -1"}));
+    CasoES{-1, "Error de E/S -1"}), pruebas::NombrePor<&CasoES::codigo>());
 
 TEST(ErrorCampo, NombraElCampo) {
     EXPECT_STREQ(ErrorCampo("HORAS").what(), "No se encuentra el campo 'HORAS'");
@@ -103,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Mensajes, CajaError, testing::Values(
     CasoCaja{"Termina en barra/", "Termina en barra/."},
     CasoCaja{"Termina en \xE1", "Termina en \xE1."},
     CasoCaja{"Termina en blanco ", "Termina en blanco "},
-    CasoCaja{"", ""}));
+    CasoCaja{"", ""}), pruebas::NombrePor<&CasoCaja::mensaje>());
 
 }  // namespace
 }  // namespace ttz

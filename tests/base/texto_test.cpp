@@ -12,6 +12,7 @@
 #include "comun/carpeta_temporal.h"
 #include "comun/entorno.h"
 #include "comun/mensaje_error.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz {
 namespace {
@@ -51,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, EnteroValido, testing::Values(
     CasoEntero{"$7FFFFFFF", 2147483647},
     CasoEntero{"$80000000", std::numeric_limits<std::int32_t>::min()},
     CasoEntero{"$FFFFFFFF", -1},
-    CasoEntero{"-$FFFFFFFF", 1}));
+    CasoEntero{"-$FFFFFFFF", 1}), pruebas::NombrePor<&CasoEntero::texto>());
 
 class EnteroInvalido : public testing::TestWithParam<std::string> {};
 
@@ -63,7 +64,7 @@ TEST_P(EnteroInvalido, FallaConElTextoEntero) {
 INSTANTIATE_TEST_SUITE_P(Textos, EnteroInvalido, testing::Values(
     "", " ", "+", "-", "$", "x", "0x", "0X", "$0x1A2B", "$-1A2B", "$1A2B ", "12 ", "1 2", "\t12",
     "2147483648", "-2147483649", "99999999999999999999", "$100000000", "$G", "0x1G", "1.5", "1e3",
-    "--1", "+-1", "0b1", "x 1", "\xA0" "1", "1\x01"));
+    "--1", "+-1", "0b1", "x 1", "\xA0" "1", "1\x01"), pruebas::NombreDelValor());
 
 struct CasoFlotante {
     std::string texto;
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, FlotanteValido, testing::Values(
     CasoFlotante{"1e3", 1000},
     CasoFlotante{"1.5E-2", 0.015},
     CasoFlotante{"-1e+2", -100},
-    CasoFlotante{"0003.250", 3.25}));
+    CasoFlotante{"0003.250", 3.25}), pruebas::NombrePor<&CasoFlotante::texto>());
 
 class FlotanteInvalido : public testing::TestWithParam<std::string> {};
 
@@ -100,7 +101,7 @@ TEST_P(FlotanteInvalido, FallaConElTexto) {
 
 INSTANTIATE_TEST_SUITE_P(Textos, FlotanteInvalido, testing::Values(
     "", ".", "+", "-", "2.5x", "2,5", " 2.5", "2.5 ", "1e", "1e+", "e5", "1.2.3", "inf", "nan",
-    "0x1A", "$1A", "1e999", "--1", "+-1"));
+    "0x1A", "$1A", "1e999", "--1", "+-1"), pruebas::NombreDelValor());
 
 struct CasoTexto {
     double valor;
@@ -134,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Valores, FlotanteATexto, testing::Values(
     CasoTexto{1e15, '.', "1E15"},
     CasoTexto{-1.5e-7, ',', "-1,5E-7"},
     CasoTexto{0.5, ',', "0,5"},
-    CasoTexto{37.25, ',', "37,25"}));
+    CasoTexto{37.25, ',', "37,25"}), (pruebas::NombrePor<&CasoTexto::valor, &CasoTexto::separador>()));
 
 }  // namespace
 }  // namespace ttz
@@ -221,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, Utf8, testing::Values(
     CasoUtf8{"\x80", "\xE2\x82\xAC"},
     CasoUtf8{"\x9F", "\xC5\xB8"},
     CasoUtf8{"\x81", "\xC2\x81"},
-    CasoUtf8{"\xA0", "\xC2\xA0"}));
+    CasoUtf8{"\xA0", "\xC2\xA0"}), pruebas::NombrePor<&CasoUtf8::windows1252>());
 
 }  // namespace
 }  // namespace ttz

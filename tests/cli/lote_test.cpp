@@ -13,6 +13,7 @@
 
 #include "comun/carpeta_temporal.h"
 #include "zeda/archivo_zeda.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::pruebas {
 namespace {
@@ -245,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoUso{"exportar --carpeta", "falta la carpeta tras --carpeta"},
                       CasoUso{"exportar --datos=", "falta la carpeta tras --datos"},
                       CasoUso{"exportar --carpeta a --carpeta b", "opci\xC3\xB3n repetida: --carpeta"},
-                      CasoUso{"exportar -x", "opci\xC3\xB3n desconocida: -x"}));
+                      CasoUso{"exportar -x", "opci\xC3\xB3n desconocida: -x"}),
+    pruebas::NombrePor<&CasoUso::argumentos>());
 
 TEST_F(Lote, AyudaYVersion) {
     const auto ayuda = ejecutar("--help");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(Asignaciones, Patron,
                                            CasoPatron{23, "10" + std::string(13, '1')},
                                            CasoPatron{25.5, "12" + std::string(13, '1') + kMedio},
                                            CasoPatron{999999, "999986" + std::string(13, '1')},
-                                           CasoPatron{1e20, "99999999999999999987" + std::string(13, '1')}));
+                                           CasoPatron{1e20, "99999999999999999987" + std::string(13, '1')}),
+                         pruebas::NombrePor<&CasoPatron::horas>());
 
 class Asignaciones : public ::testing::Test {
 protected:
@@ -90,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoHoras{"14", "14", std::string(14, '1')}, CasoHoras{"15", "15", "2" + std::string(13, '1')},
                       CasoHoras{"23", "23", "10" + std::string(13, '1')},
                       CasoHoras{"25,5", "25,5", "12" + std::string(13, '1') + kMedio},
-                      CasoHoras{"+3", "3", "111"}, CasoHoras{"1e1", "10", std::string(10, '1')}));
+                      CasoHoras{"+3", "3", "111"}, CasoHoras{"1e1", "10", std::string(10, '1')}),
+    pruebas::NombrePor<&CasoHoras::texto>());
 
 TEST_F(Asignaciones, AtributosDelPrimerGrupoConEseCodigo) {
     const auto registros = exportar({asignacion("1EA", "MAT"), asignacion("PM2", "MAT"), asignacion("1EA", "MAT")},

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 
@@ -85,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRepetidos{"EnieEnMinuscula", {"A\xD1O", "a\xF1o"}, {"A\xD1O"}},
                       CasoRepetidos{"CodigoVacioSoloUnaVez", {"", "MAT", "", " "}, {"", "MAT"}},
                       CasoRepetidos{"SinRepetidos", {"A", "B", "C"}, {"A", "B", "C"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoRepetidos::nombre>());
 
 TEST_F(Catalogos, LineaVaciaCuentaComoCodigoVacio) {
     e.escribirConMarcas("zeda_prof.txt", {"", profesor("GALM", "Garc\xEDz", "Lengua"), ""});

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 #include "escenario_exportacion.h"
 #include "export/exportacion.h"
 #include "export/pasos.h"
@@ -99,7 +100,8 @@ TEST_P(SinCarpeta, SoloElAvisoYNingunaTablaCambia) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Exportacion, SinCarpeta,
-                         ::testing::Values(CasoSinCarpeta{2, 1, -1}, CasoSinCarpeta{0, 1, 1}, CasoSinCarpeta{0, 0, 0}));
+                         ::testing::Values(CasoSinCarpeta{2, 1, -1}, CasoSinCarpeta{0, 1, 1}, CasoSinCarpeta{0, 0, 0}),
+                         (pruebas::NombrePor<&CasoSinCarpeta::numParametros, &CasoSinCarpeta::transformadoAntes>()));
 
 TEST_F(Exportacion, EscuelaDeEjemploCompleta) {
     copiarEscuela(e);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"G1", "M", "ESO", "1", "#", "1ESO-#", "M ESO 1 #"}},
         CasoGrupo{"NombreEnSingularNoSeSalta", lineaZeda({{1, "1"}, {2, "ZEDA_GRUPO.TXT"}}),
                   {".TXT", "", "NIV", "", "O", "ZEDA_GRUPO", " NIV  O"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoGrupo::nombre>());
 
 TEST(GruposArchivo, NombreEnPluralSeSaltaYCodigosRepetidosSeGuardan) {
     EscenarioExportacion e;

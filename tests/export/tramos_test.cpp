@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 #include "escenario_exportacion.h"
 #include "export/pasos.h"
 
@@ -80,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Tramos, Minutos,
                          ::testing::Values(CasoMinutos{"0800", "0900", "60"}, CasoMinutos{"0830", "0925", "55"},
                                            CasoMinutos{"0800", "0855", "15"}, CasoMinutos{"0800", "1000", "160"},
                                            CasoMinutos{"1000", "1030", "-10"}, CasoMinutos{"$10", "x20", "-24"},
-                                           CasoMinutos{"-999", "9999", "10958"}));
+                                           CasoMinutos{"-999", "9999", "10958"}),
+                         (pruebas::NombrePor<&CasoMinutos::desde, &CasoMinutos::hasta>()));
 
 TEST_F(Tramos, DiaSeCopiaTalCualYEnBlancoDejaSoloElNumero) {
     EXPECT_EQ(exportar({tramo("A", "X", "0800", "0900"), tramo("B", "3", "0800", "0900"), tramo("C", "", "0900", "1000"),
@@ -134,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoErrorEntero{"LineaCorta", {"1   A   L0800"}, "'' no es un valor entero v\xE1lido"},
         CasoErrorEntero{"InicioNoNumerico", {tramo("A", "L", "08h0", "0900")}, "'08h0' no es un valor entero v\xE1lido"},
         CasoErrorEntero{"FinFallaAntesQueInicio", {tramo("A", "L", "ab", "cd")}, "'cd' no es un valor entero v\xE1lido"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoErrorEntero::nombre>());
 
 }  // namespace
 }  // namespace ttz::pruebas

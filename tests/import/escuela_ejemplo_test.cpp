@@ -58,7 +58,8 @@ TEST_P(EscuelaDeEjemplo, CadaLeccionImportadaTieneSuTramo) {
     EXPECT_TRUE(lineas.back().ends_with(std::to_string(lecciones)));
 }
 
-INSTANTIATE_TEST_SUITE_P(DiasConLetrasYConDigitos, EscuelaDeEjemplo, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(DiasConLetrasYConDigitos, EscuelaDeEjemplo, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Digitos" : "Letras"; });
 
 }  // namespace
 }  // namespace ttz::pruebas

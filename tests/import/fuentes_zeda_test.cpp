@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/errores.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::importacion {
 namespace {
@@ -11,6 +12,7 @@ const std::string kInicio = "0ZEDA_ASIGNAT.TXT" + std::string(34, ' ');  // colu
 const std::string kPie = "9ZEDA_ASIGNAT.TXT" + std::string(34, ' ');
 
 struct CasoCodigo {
+    const char* nombre;
     std::vector<std::string> lineas;
     std::string codigo;
 };
@@ -23,16 +25,17 @@ TEST_P(CodigoCentro, ColumnasCincuentaYDosACincuentaYNueveSinRecortar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, CodigoCentro,
-    ::testing::Values(CasoCodigo{{kInicio + "28001234"}, "28001234"},
-                      CasoCodigo{{kInicio + "28001234XYZ"}, "28001234"},
-                      CasoCodigo{{kInicio + "2800"}, "2800"},
-                      CasoCodigo{{kInicio + " 2 0\t  "}, " 2 0\t  "},
-                      CasoCodigo{{kInicio}, ""},
-                      CasoCodigo{{"0"}, ""},
-                      CasoCodigo{{}, ""},
-                      CasoCodigo{{"1MAT", " " + kInicio + "NO", kInicio + "PRIMERO1", kInicio + "SEGUNDO2"},
+    ::testing::Values(CasoCodigo{"Completo", {kInicio + "28001234"}, "28001234"},
+                      CasoCodigo{"LargoSeCorta", {kInicio + "28001234XYZ"}, "28001234"},
+                      CasoCodigo{"Corto", {kInicio + "2800"}, "2800"},
+                      CasoCodigo{"BlancosYTabulador", {kInicio + " 2 0\t  "}, " 2 0\t  "},
+                      CasoCodigo{"CabeceraSinCodigo", {kInicio}, ""},
+                      CasoCodigo{"CabeceraDeUnCaracter", {"0"}, ""},
+                      CasoCodigo{"SinLineas", {}, ""},
+                      CasoCodigo{"LaPrimeraCabeceraCuenta",
+                                 {"1MAT", " " + kInicio + "NO", kInicio + "PRIMERO1", kInicio + "SEGUNDO2"},
                                  "PRIMERO1"},
-                      CasoCodigo{{"1MAT", kPie + "PIE"}, ""}));
+                      CasoCodigo{"ElPieNoCuenta", {"1MAT", kPie + "PIE"}, ""}), pruebas::NombrePor<&CasoCodigo::nombre>());
 
 struct CasoModo {
     std::string segundaLinea;
@@ -54,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, ModoDelDia,
                                            CasoModo{"1   T01 L08000900", ModoDia::L},
                                            CasoModo{"1   T01  08000900", ModoDia::L},
                                            CasoModo{"1   T01 ", ModoDia::L},
-                                           CasoModo{"", ModoDia::L}));
+                                           CasoModo{"", ModoDia::L}),
+                         pruebas::NombrePor<&CasoModo::segundaLinea>());
 
 TEST(ModoDelDia, SinSegundaLineaEsUnIndiceFueraDeLimites) {
     for (const auto& lineas : {std::vector<std::string>{}, std::vector<std::string>{"1   T01 1"}}) {

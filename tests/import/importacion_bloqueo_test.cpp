@@ -1,5 +1,6 @@
 // Another program holding one of the six tables: the import fails, writes nothing and, once the
 // table is free again, runs.
+#include "comun/nombre_caso.h"
 #include "import/importacion.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +78,7 @@ TEST_P(TablaRetenida, FallaSinEscribirYLuegoImporta) {
     EXPECT_EQ(e.horario(), conSaltos({cabeceraEsperada("28001234", kFechaPie), pieEsperado("28001234", "0")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, TablaRetenida, ::testing::Values("SOLUC", "AULAT", "DIASHORAST"));
+INSTANTIATE_TEST_SUITE_P(Casos, TablaRetenida, ::testing::Values("SOLUC", "AULAT", "DIASHORAST"), NombreDelValor());
 
 }  // namespace
 }  // namespace ttz::pruebas

@@ -1,5 +1,6 @@
 // SOLUC as another dBase writer leaves it (Debian's python3-dbf): numeric or text day and slot,
 // an extra field, deleted records and an index file beside the table.
+#include "comun/nombre_caso.h"
 #include "import/importacion.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ TEST_P(SolucDeOtroEscritor, DaLasLeccionesVivasEnSuOrden) {
     EXPECT_EQ(leerBytes(e.datos / "SOLUC.MDX"), std::string(kIndice, sizeof kIndice - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(DiaYHora, SolucDeOtroEscritor, ::testing::Values("N", "C"));
+INSTANTIATE_TEST_SUITE_P(DiaYHora, SolucDeOtroEscritor, ::testing::Values("N", "C"), NombreDelValor());
 
 }  // namespace
 }  // namespace ttz::pruebas

@@ -1,4 +1,5 @@
 // The import run end to end: tables written by the store, the whole output file compared.
+#include "comun/nombre_caso.h"
 #include "import/importacion.h"
 
 #include <gmock/gmock.h>
@@ -6,10 +7,10 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <set>
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "comun/mensaje_error.h"
 #include "comun/plataforma.h"
 #include "escenario_importacion.h"
 
@@ -26,19 +27,9 @@ const std::string kCabeceraAsignaturas = "0ZEDA_ASIGNAT.TXT" + std::string(34, '
 // A sessions line with the given day character in column 9.
 std::string lineaSesion(const std::string& dia) { return "1   T01 " + dia + "08000900"; }
 
-std::set<std::string> nombresEn(const fs::path& carpeta) {
-    std::set<std::string> nombres;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename().string());
-    return nombres;
-}
-
+// The message of the error the import raises.
 std::string errorDe(EscenarioImportacion& escenario) {
-    try {
-        escenario.importar();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(sin error)";
+    return mensajeDeError([&] { escenario.importar(); });
 }
 
 class Importacion : public ::testing::Test {
@@ -114,6 +105,7 @@ TEST_F(Importacion, UnValorLargoDesplazaLasColumnasSiguientes) {
 }
 
 struct CasoCentro {
+    const char* nombre;
     std::string cabeceraAsignaturas;
     std::string codigoEnColumna;  // columns 52-59 of header and trailer
 };
@@ -129,12 +121,12 @@ TEST_P(CodigoDelCentro, RepetidoEnCabeceraYPie) {
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, CodigoDelCentro,
-    ::testing::Values(CasoCentro{kCabeceraAsignaturas + "28001234", "28001234"},
-                      CasoCentro{kCabeceraAsignaturas + "2800123499", "28001234"},
-                      CasoCentro{kCabeceraAsignaturas + "2800", "2800    "},
-                      CasoCentro{kCabeceraAsignaturas + " 28 01  ", " 28 01  "},
-                      CasoCentro{kCabeceraAsignaturas, "        "},
-                      CasoCentro{"1SIN CABECERA", "        "}));
+    ::testing::Values(CasoCentro{"Completo", kCabeceraAsignaturas + "28001234", "28001234"},
+                      CasoCentro{"LargoSeCorta", kCabeceraAsignaturas + "2800123499", "28001234"},
+                      CasoCentro{"CortoSeRellena", kCabeceraAsignaturas + "2800", "2800    "},
+                      CasoCentro{"BlancosSinRecortar", kCabeceraAsignaturas + " 28 01  ", " 28 01  "},
+                      CasoCentro{"CabeceraSinCodigo", kCabeceraAsignaturas, "        "},
+                      CasoCentro{"SinCabecera", "1SIN CABECERA", "        "}), pruebas::NombrePor<&CasoCentro::nombre>());
 
 struct CasoDia {
     std::string diaSesiones;  // column 9 of the sessions file's second line; "" for a short line
@@ -160,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, NotacionDelDia,
                          ::testing::Values(CasoDia{"7", "3", "X", "X"}, CasoDia{"L", "1", "L", "L"},
                                            CasoDia{"", "7", "D", "D"}, CasoDia{" ", "5", "V", "V"},
                                            CasoDia{"L", "8", "8", "8"}, CasoDia{"3", "3", "3", "3"},
-                                           CasoDia{"1", "6", "6", "6"}, CasoDia{"6", "2", "2", "2"}));
+                                           CasoDia{"1", "6", "6", "6"}, CasoDia{"6", "2", "2", "2"}),
+                         (pruebas::NombrePor<&CasoDia::diaSesiones, &CasoDia::diaSoluc, &CasoDia::diaTramos>()));
 
 TEST_F(Importacion, EnModoLetrasElDigitoYaNoEncuentraSuTramo) {
     e.escribirSesiones(lineaSesion("L"));
@@ -174,7 +167,7 @@ TEST_F(Importacion, ReemplazaElHorarioAnteriorAunqueSuNombreVengaEnMinusculas) {
     e.zeda.escribir("zeda_horario.txt", std::string(500, 'v'));
     e.importar();
     EXPECT_EQ(nombresEn(e.zeda.ruta()),
-              (std::set<std::string>{"zeda_asignat.txt", "zeda_sesiones.txt", "zeda_horario.txt"}));
+              (std::vector<std::string>{"zeda_asignat.txt", "zeda_horario.txt", "zeda_sesiones.txt"}));
     EXPECT_EQ(leerBytes(e.zeda / "zeda_horario.txt"),
               conSaltos({cabeceraEsperada(kCodigo), pieEsperado(kCodigo, "0")}));
 }
@@ -297,7 +290,8 @@ TEST_P(TablaQueFalta, FallaSinEscribirYLasDemasQuedanLibres) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, TablaQueFalta,
-                         ::testing::Values("SOLUC", "GRUPOST", "PROFT", "AULAT", "ASIGNOMT", "DIASHORAST"));
+                         ::testing::Values("SOLUC", "GRUPOST", "PROFT", "AULAT", "ASIGNOMT", "DIASHORAST"),
+                         NombreDelValor());
 
 TEST_F(Importacion, UnCampoQueNuncaSeLeeNoHaceFalta) {
     auto campos = EscenarioImportacion::camposSoluc();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "comun/nombre_caso.h"
+
 namespace ttz::importacion {
 namespace {
 
@@ -28,7 +30,10 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoDia{"4", ModoDia::L, "J"}, CasoDia{"5", ModoDia::L, "V"}, CasoDia{"6", ModoDia::L, "S"},
                       CasoDia{"7", ModoDia::L, "D"}, CasoDia{"8", ModoDia::L, "8"}, CasoDia{"0", ModoDia::L, "0"},
                       CasoDia{"-1", ModoDia::L, "-1"}, CasoDia{"13", ModoDia::L, "13"},
-                      CasoDia{"", ModoDia::L, ""}, CasoDia{"3", ModoDia::N, "3"}, CasoDia{"7", ModoDia::N, "7"}));
+                      CasoDia{"", ModoDia::L, ""}, CasoDia{"3", ModoDia::N, "3"}, CasoDia{"7", ModoDia::N, "7"}),
+    [](const auto& info) {
+        return pruebas::nombreDeCaso(info.param.soluc) + (info.param.modo == ModoDia::L ? "_ModoL" : "_ModoN");
+    });
 
 TEST(LineaLeccion, VeintiseisColumnasCuandoTodoCabe) {
     EXPECT_EQ(lineaLeccion({"T01", "X", "P1", "1A", "MAT", "A1"}), "1T01 XP1  1A  LEC MAT A1  ");

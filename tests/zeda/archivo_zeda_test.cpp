@@ -17,6 +17,7 @@
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
 #include "comun/plataforma.h"
+#include "comun/nombre_caso.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::zeda {
@@ -24,6 +25,7 @@ namespace {
 
 using Lineas = std::vector<std::string>;
 using pruebas::CarpetaTemporal;
+using pruebas::nombresEn;
 using pruebas::leerBytes;
 
 Lineas leerLineaALinea(const fs::path& ruta) {
@@ -85,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Contenidos, Lectura, testing::Values(
     CasoLectura{"NulAlPrincipio", bytes("\0abc", 4), {bytes("\0abc", 4)}, {}},
     CasoLectura{"Linea300", k300 + "\r\n" + k300, {k300, k300}, {k300, k300}},
     CasoLectura{"BytesAltos", "\xF1\xE1\xBD\xA0\r\n", {"\xF1\xE1\xBD\xA0"}, {"\xF1\xE1\xBD\xA0"}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+                         pruebas::NombrePor<&CasoLectura::nombre>());
 
 TEST(LecturaLineaALinea, LineaMasLargaQueElBufer) {
     CarpetaTemporal carpeta;
@@ -251,13 +253,6 @@ TEST(Escritura, CarpetaQueEsUnArchivo) {
     const auto ruta = carpeta / "archivo" / "ZEDA_HORARIO.TXT";
     EXPECT_EQ(mensajeDeEscritura(ruta),
               "Cannot create file \"" + ruta.string() + "\". " + pruebas::textoCarpetaInvalida(ENOTDIR));
-}
-
-std::vector<std::string> nombresEn(const fs::path& carpeta) {
-    std::vector<std::string> nombres;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.push_back(entrada.path().filename().string());
-    std::sort(nombres.begin(), nombres.end());
-    return nombres;
 }
 
 TEST(Escritura, ElDestinoEsUnaCarpetaYNadaQuedaAMedias) {

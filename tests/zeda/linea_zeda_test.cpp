@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "comun/nombre_caso.h"
+
 namespace ttz::zeda {
 namespace {
 
@@ -29,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(Lineas, ClaseDeLinea, testing::Values(
     CasoClase{" 0", ClaseLinea::Datos},
     CasoClase{"", ClaseLinea::Datos},
     CasoClase{"1abc", ClaseLinea::Datos},
-    CasoClase{"\xD8", ClaseLinea::Datos}));
+    CasoClase{"\xD8", ClaseLinea::Datos}), pruebas::NombrePor<&CasoClase::linea>());
 
 TEST(LineaZEDA, CabeceraYPieNoSonDatos) {
     EXPECT_TRUE(LineaZEDA("0").esCabeceraOPie());
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Campos, CampoDeLinea, testing::Values(
     CasoCampo{0, 2, "ab"},
     CasoCampo{-7, 2, "ab"},
     CasoCampo{5, 0, ""},
-    CasoCampo{5, -3, ""}));
+    CasoCampo{5, -3, ""}), (pruebas::NombrePor<&CasoCampo::columna, &CasoCampo::longitud>()));
 
 TEST(LineaZEDA, LineaVaciaDaCamposVacios) {
     const LineaZEDA linea("");
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, Recorte, testing::Values(
     CasoRecorte{"\x7F" "a\x7F", "\x7F" "a\x7F"},
     CasoRecorte{"\x80x\xFF", "\x80x\xFF"},
     CasoRecorte{"   ", ""},
-    CasoRecorte{"", ""}));
+    CasoRecorte{"", ""}), pruebas::NombrePor<&CasoRecorte::texto>());
 
 TEST(NombrePropio, CampoRecortadoYEnMayusculas) {
     const std::string columnas2a51 = "  zeda_prof.txt" + std::string(35, ' ');
@@ -150,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Valores, Relleno, testing::Values(
     CasoRelleno{"", 95, std::string(95, ' ')},
     CasoRelleno{"a", 97, std::string("a").append(95, ' ')},
     CasoRelleno{"", 0, ""},
-    CasoRelleno{"ab", -5, "ab"}));
+    CasoRelleno{"ab", -5, "ab"}), (pruebas::NombrePor<&CasoRelleno::valor, &CasoRelleno::ancho>()));
 
 }  // namespace
 }  // namespace ttz::zeda

@@ -5,6 +5,7 @@
 #include "app/resultado_ini.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
+#include "comun/nombre_caso.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz {
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPerfil{"UltimaLineaSinFin", "[b]\r\ny=2", "0", "[b]\r\ny=2\r\n[Transformadores]\r\nTransformado=0\r\n"},
         CasoPerfil{"FinesDeLineaAjenosIntactos", "[b]\ny=2\n[Transformadores]\nTransformado=0\n", "1",
                    "[b]\ny=2\n[Transformadores]\nTransformado=1\n"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoPerfil::nombre>());
 
 TEST(RutaResultado, CarpetaDelEjecutableYTempalixIni) {
     EXPECT_EQ(rutaResultado("/opt/ttz/bin/transtempaloszeda"), std::filesystem::path("/opt/ttz/bin/Tempalix.ini"));

@@ -2,6 +2,7 @@
 
 #include "app/ayuda.h"
 #include "base/archivos.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz {
 namespace {
@@ -27,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, ResolverAyuda,
                                          CasoResolucion{"/ayuda/ZEDA.chm", "/ayuda/ZEDA.chm"},
                                          CasoResolucion{"ZEDA.hlp", nullptr}, CasoResolucion{"ZEDA", nullptr},
                                          CasoResolucion{"ZEDA.chm.txt", nullptr},
-                                         CasoResolucion{"ZEDA.chmx", nullptr}, CasoResolucion{"", nullptr}));
+                                         CasoResolucion{"ZEDA.chmx", nullptr}, CasoResolucion{"", nullptr}),
+                         pruebas::NombrePor<&CasoResolucion::nombre>());
 
 class VisorPrueba : public VisorAyuda {
 public:

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "comun/nombre_caso.h"
 #include "ui/tabla_montajes.h"
 #include "ui/unidades.h"
 
@@ -114,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoClase{{"/dev/sr0", "/", "iso9660"}, Optica},
                     CasoClase{{"tmpfs", "/tmp", "tmpfs"}, Ram},
                     CasoClase{{"tmpfs", "/mnt/secretos", "tmpfs"}, std::nullopt},
-                    CasoClase{{"tmpfs", "/media/ana/RAM", "tmpfs"}, Extraible}));
+                    CasoClase{{"tmpfs", "/media/ana/RAM", "tmpfs"}, Extraible}),
+    [](const auto& info) { return pruebas::nombreDeCaso(info.param.montaje.punto); });
 
 TEST(TablaMontajes, EtiquetasComoLasEscribeElSistema) {
     EXPECT_EQ(desescaparEtiqueta("ZEDA\\x202024"), "ZEDA 2024");
@@ -149,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, UnidadQueContiene,
                          testing::Values(CasoUnidadDe{"/", 0}, CasoUnidadDe{"/etc", 0},
                                          CasoUnidadDe{"/home", 1}, CasoUnidadDe{"/homeless", 0},
                                          CasoUnidadDe{"/home/ana", 1},
-                                         CasoUnidadDe{"/home/ana/remoto/2024", 2}));
+                                         CasoUnidadDe{"/home/ana/remoto/2024", 2}),
+                         pruebas::NombrePor<&CasoUnidadDe::carpeta>());
 
 TEST(Unidades, UnidadesWindowsPorLetra) {
     const std::vector<Unidad> unidades{{"C:\\", "c: []", Fija}, {"D:\\", "d: []", Optica}};

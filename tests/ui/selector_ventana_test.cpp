@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "apoyo_ventana.h"
-#include "ui/prueba_selector_comun.h"
+#include "ui/apoyo_selector.h"
 #include "ui/qt/selector_carpetas.h"
 
 namespace ttz::pruebas {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/acortar_ruta.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::ui {
 namespace {
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                "/.../zeda/2024", "/.../2024", ".../2024", "2024"}},
         // A folder right under the root: its "\" goes, then the drive.
         Pasos{"C:\\Horarios", '\\', {"C:\\Horarios", "C:Horarios", "Horarios"}},
-        Pasos{"/horarios", '/', {"/horarios", "horarios"}}));
+        Pasos{"/horarios", '/', {"/horarios", "horarios"}}),
+    [](const auto& info) { return pruebas::nombreDeCaso(info.param.ruta); });
 
 TEST(AcortarRuta, LaRutaQueCabeSeMuestraEntera) {
     const std::string ruta = "C:\\Datos\\Horarios";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo_ventana.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::pruebas {
 namespace {
@@ -59,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoIntro{"BotonEnfocadoImportar", {}, "BImportar", "BImportar"},
                     CasoIntro{"BotonEnfocadoAyuda", {}, "Button1", "Button1"},
                     CasoIntro{"BotonEnfocadoSalir", {}, "BClose", "BClose"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoIntro::nombre>());
 
 TEST_F(Teclado, IntroEnSalirCierraYEnAyudaPideElIndice) {
     abrir({});

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <set>
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/mensaje_error.h"
 #include "tables/almacen_dbase.h"
 #include "tables/dbf_a_mano.h"
 
@@ -20,20 +20,8 @@ using pruebas::CarpetaTemporal;
 using pruebas::dbfAMano;
 using pruebas::leerBytes;
 
-std::set<std::string> nombresEn(const fs::path& carpeta) {
-    std::set<std::string> nombres;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename().string());
-    return nombres;
-}
-
-std::string mensajeDe(const std::function<void()>& accion) {
-    try {
-        accion();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(sin error)";
-}
+using pruebas::mensajeDeError;
+using pruebas::nombresEn;
 
 class PruebaAlmacen : public ::testing::Test {
 protected:
@@ -93,7 +81,7 @@ TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
     EXPECT_TRUE(fecha == hoy || fecha == hoyEnCabecera());
     escrito.replace(1, 3, esperado.substr(1, 3));
     EXPECT_EQ(escrito, esperado);
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"ASIGT.DBF"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ASIGT.DBF"});
 }
 
 TEST_F(PruebaAlmacen, UnaTablaSinRegistrosEsSuCabeceraConLosNombresEnMayusculas) {
@@ -204,7 +192,7 @@ TEST_F(PruebaAlmacen, UnaTablaAbandonadaDejaLaAnteriorIntacta) {
         tabla->grabar();
     }
     EXPECT_EQ(leerBytes(carpeta / "CODIGOS.DBF"), antes);
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
 TEST_F(PruebaAlmacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
@@ -222,7 +210,7 @@ TEST_F(PruebaAlmacen, RecrearBorraLoQueDejoUnaRecreacionInterrumpida) {
     carpeta.escribir("CODIGOS.~99999-0.dbf", "restos");
     carpeta.escribir("OTRA.~99999-0.dbf", "de otra tabla");
     escribirCodigos({"A"});
-    EXPECT_EQ(nombresEn(carpeta.ruta()), (std::set<std::string>{"CODIGOS.DBF", "OTRA.~99999-0.dbf"}));
+    EXPECT_EQ(nombresEn(carpeta.ruta()), (std::vector<std::string>{"CODIGOS.DBF", "OTRA.~99999-0.dbf"}));
 }
 
 TEST_F(PruebaAlmacen, DosRecreacionesDeLaMismaTablaConviven) {
@@ -238,7 +226,7 @@ TEST_F(PruebaAlmacen, DosRecreacionesDeLaMismaTablaConviven) {
     EXPECT_EQ(leerCodigos(), std::vector<std::string>{"1"});
     segunda->cerrar();
     EXPECT_EQ(leerCodigos(), std::vector<std::string>{"2"});
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
 TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
@@ -246,14 +234,14 @@ TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
     carpeta.escribir("CODIGOS.MDX", "indice");
     escribirCodigos({"B", "C"});
     EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"B", "C"}));
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
 TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaGuardadaEnMinusculas) {
     carpeta.escribir("codigos.dbf", dbfAMano({{"COD", 'C', 4}}, {" OLD"}));
     carpeta.escribir("codigos.mdx", "indice");
     escribirCodigos({"NEW"});
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"codigos.dbf"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"codigos.dbf"});
     EXPECT_EQ(leerCodigos("Codigos"), std::vector<std::string>{"NEW"});
 }
 
@@ -272,9 +260,9 @@ TEST_F(PruebaAlmacen, RecrearCreaLaCarpetaDeDatosQueFalta) {
 }
 
 TEST_F(PruebaAlmacen, UnaTablaQueFaltaSeNombra) {
-    EXPECT_EQ(mensajeDe([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); }),
+    EXPECT_EQ(mensajeDeError([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); }),
               "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
-    EXPECT_EQ(mensajeDe([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); }),
+    EXPECT_EQ(mensajeDeError([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); }),
               "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
 }
 
@@ -282,15 +270,15 @@ TEST_F(PruebaAlmacen, UnaTablaDeSoloLecturaNoSeCambia) {
     escribirCodigos({"A"});
     auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
     const std::string mensaje = "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 abierta solo para lectura";
-    EXPECT_EQ(mensajeDe([&] { tabla->anadir(); }), mensaje);
-    EXPECT_EQ(mensajeDe([&] { tabla->editar(); }), mensaje);
+    EXPECT_EQ(mensajeDeError([&] { tabla->anadir(); }), mensaje);
+    EXPECT_EQ(mensajeDeError([&] { tabla->editar(); }), mensaje);
 }
 
 TEST_F(PruebaAlmacen, PonerFueraDeUnCambioFalla) {
     auto tabla = recrearCodigos();
-    EXPECT_EQ(mensajeDe([&] { tabla->ponerTexto("COD", "A"); }),
+    EXPECT_EQ(mensajeDeError([&] { tabla->ponerTexto("COD", "A"); }),
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no est\xE1 en edici\xF3n");
-    EXPECT_EQ(mensajeDe([&] { tabla->editar(); }),
+    EXPECT_EQ(mensajeDeError([&] { tabla->editar(); }),
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no tiene registro actual");
 }
 
@@ -298,7 +286,7 @@ TEST_F(PruebaAlmacen, UnaTablaCerradaNoSeUsa) {
     auto tabla = recrearCodigos();
     tabla->cerrar();
     tabla->cerrar();
-    EXPECT_EQ(mensajeDe([&] { tabla->primero(); }),
+    EXPECT_EQ(mensajeDeError([&] { tabla->primero(); }),
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 cerrada");
 }
 
@@ -329,7 +317,7 @@ TEST_F(PruebaAlmacen, CamposInvalidosNoCreanNada) {
         EXPECT_THROW(almacen.recrear("CODIGOS", campos), Error);
     }
     EXPECT_EQ(leerBytes(carpeta / "CODIGOS.DBF"), antes);
-    EXPECT_EQ(nombresEn(carpeta.ruta()), std::set<std::string>{"CODIGOS.DBF"});
+    EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/nombre_caso.h"
 #include "tables/almacen_dbase.h"
 #include "tables/dbf_a_mano.h"
 
@@ -89,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoNumero{'N', 5, 0, "     ", "", 0, 0},
                       CasoNumero{'F', 8, 2, "        ", "", 0, 0},
                       CasoNumero{'N', 3, 0, "1  ", "1", 1, 1},
-                      CasoNumero{'F', 10, 0, "    1.5E+2", "150", 150, 150}));
+                      CasoNumero{'F', 10, 0, "    1.5E+2", "150", 150, 150}),
+    (pruebas::NombrePor<&CasoNumero::tipo, &CasoNumero::bytes>()));
 
 TEST_F(PruebaAjenos, UnNumeroIlegibleFalla) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"V", 'N', 3, 0}}, {" ***"}));
@@ -152,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDanado{"SinCampos", [](std::string& b) { b = b.substr(0, 32) + "\x0D"; ponerEntero(b, 8, 33, 2);
                                                        ponerEntero(b, 4, 0, 4); }},
         CasoDanado{"RegistrosCortados", [](std::string& b) { b.resize(b.size() - 5); }}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    pruebas::NombrePor<&CasoDanado::nombre>());
 
 }  // namespace
 }  // namespace ttz::tablas

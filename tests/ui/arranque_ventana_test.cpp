@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "apoyo_ventana.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::pruebas {
 namespace {
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoGeometria{"BImportar", {96, 72, 89, 25}}, CasoGeometria{"Directorios", {8, 34, 287, 106}},
                     CasoGeometria{"Unidades", {8, 142, 137, 19}}, CasoGeometria{"Button1", {220, 142, 75, 21}},
                     CasoGeometria{"BClose", {385, 105, 89, 25}}),
-    [](const auto& info) { return std::string(info.param.control); });
+    pruebas::NombrePor<&CasoGeometria::control>());
 
 struct CasoAlojado {
     const char* direccion;
@@ -126,7 +127,8 @@ TEST_P(GeometriaAlojada, ElLadoPedidoLlenaLaParteSuperior) {
 
 INSTANTIATE_TEST_SUITE_P(Lados, GeometriaAlojada,
                          testing::Values(CasoAlojado{"importar", "Draw3D3", {0, 0, 605, 126}, "BImportar"},
-                                         CasoAlojado{"exportar", "Draw3D2", {0, 0, 605, 126}, "BExportar"}));
+                                         CasoAlojado{"exportar", "Draw3D2", {0, 0, 605, 126}, "BExportar"}),
+                         pruebas::NombrePor<&CasoAlojado::direccion>());
 
 TEST(GeometriaAlojada, SinLadoPedidoLosDosLados) {
     BancoVentana banco;
@@ -150,7 +152,9 @@ TEST_P(Aspecto, TextoColorYFuente) {
     auto* control = ventana->findChild<QWidget*>(GetParam().control);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->property("text").toString(), QString::fromUtf8(GetParam().texto));
-    if (GetParam().color.isValid()) EXPECT_EQ(control->palette().color(QPalette::WindowText), GetParam().color);
+    if (GetParam().color.isValid()) {
+        EXPECT_EQ(control->palette().color(QPalette::WindowText), GetParam().color);
+    }
     EXPECT_EQ(control->font().bold(), GetParam().negrita);
 }
 
@@ -163,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoAspecto{"Label1", "TransTempalixZEDA para TM11 V-1.0", QColor(255, 0, 0), true},
                     CasoAspecto{"BExportar", "Aceptar", {}, false}, CasoAspecto{"BImportar", "Aceptar", {}, false},
                     CasoAspecto{"BClose", "&Salir", {}, false}, CasoAspecto{"Button1", "F1 AYUDA", {}, false}),
-    [](const auto& info) { return std::string(info.param.control); });
+    pruebas::NombrePor<&CasoAspecto::control>());
 
 TEST(Aspecto, AmbosAceptarSonBotonesPredeterminadosConGlifo) {
     BancoVentana banco;
@@ -189,7 +193,7 @@ TEST(Aspecto, Label2MuestraLaCarpetaActual) {
 TEST(Aspecto, Label2AcortaUnaRutaQueNoCabeEnElAnchoDeLaLista) {
     BancoVentana banco;
     const auto larga = banco.carpeta / "una carpeta con un nombre bastante largo" /
-                       "otra carpeta con un nombre todav\xC3\xADa m\xC3\xA1s largo" / "Centro";
+                       "otra carpeta con un nombre todav\xC3\xAD" "a m\xC3\xA1s largo" / "Centro";
     std::filesystem::create_directories(larga);
     CarpetaActualPrestada prestada(larga);
     auto ventana = banco.crear({});

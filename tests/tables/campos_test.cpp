@@ -3,6 +3,7 @@
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/nombre_caso.h"
 #include "tables/almacen_dbase.h"
 
 namespace ttz::tablas {
@@ -46,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, TextoGuardado,
                          ::testing::Values(CasoTexto{"ABCD", "ABCD"}, CasoTexto{"ABCDEFGH", "ABCDE"},
                                            CasoTexto{"AB   ", "AB"}, CasoTexto{"  AB", "  AB"},
                                            CasoTexto{"", ""}, CasoTexto{"1\xBD", "1\xBD"},
-                                           CasoTexto{"A  B ", "A  B"}));
+                                           CasoTexto{"A  B ", "A  B"}),
+                         pruebas::NombrePor<&CasoTexto::escrito>());
 
 struct CasoFlotante {
     double valor;
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(HorasSemanales, FlotanteGuardado,
                                            CasoFlotante{25.5, "25,5", "25.5"}, CasoFlotante{999999, "999999", "999999"},
                                            CasoFlotante{1.2345, "1,2345", "1.2345"},
                                            CasoFlotante{-7.75, "-7,75", "-7.75"}, CasoFlotante{0, "0", "0"},
-                                           CasoFlotante{1e30, "1E30", "1E30"}));
+                                           CasoFlotante{1e30, "1E30", "1E30"}),
+                         pruebas::NombrePor<&CasoFlotante::conComa>());
 
 TEST_F(PruebaCampos, UnFlotanteMuyGrandeSeGuardaConExponente) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerFlotante("FLOTANTE", 9.99e101); });
@@ -120,7 +123,7 @@ TEST_P(TextoComoEntero, SeConvierteComoTextoEntero) {
 
 INSTANTIATE_TEST_SUITE_P(Casos, TextoComoEntero,
                          ::testing::Values(CasoEntero{"7", 7}, CasoEntero{"  -12", -12}, CasoEntero{"$FF", 255},
-                                           CasoEntero{"0800", 800}));
+                                           CasoEntero{"0800", 800}), pruebas::NombrePor<&CasoEntero::texto>());
 
 TEST_F(PruebaCampos, UnTextoQueNoEsEnteroFallaConSuTexto) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerTexto("TEXTO", "  12a  "); });
@@ -151,7 +154,8 @@ TEST_P(FlotanteComoEntero, SeRedondea) {
 
 INSTANTIATE_TEST_SUITE_P(Casos, FlotanteComoEntero,
                          ::testing::Values(CasoRedondeo{2.4, 2}, CasoRedondeo{2.5, 3}, CasoRedondeo{-2.5, -3},
-                                           CasoRedondeo{13.75, 14}, CasoRedondeo{-2147483648.0, -2147483647 - 1}));
+                                           CasoRedondeo{13.75, 14}, CasoRedondeo{-2147483648.0, -2147483647 - 1}),
+                         pruebas::NombrePor<&CasoRedondeo::valor>());
 
 TEST_F(PruebaCampos, UnFlotanteFueraDelRangoEnteroNoEsEntero) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerFlotante("FLOTANTE", 3e9); });

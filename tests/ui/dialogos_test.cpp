@@ -11,6 +11,7 @@
 #include "ui/qt/dialogos.h"
 #include "base/errores.h"
 #include "apoyo_ventana.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz::ui {
 namespace {
@@ -117,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, ErrorEscapado,
                                          CasoEscapado{"Termina en coma,", "Termina en coma,"},
                                          CasoEscapado{"'$1A2B ' no es un valor entero v\xE1lido",
                                                       "'$1A2B ' no es un valor entero v\xE1lido."}),
-                         [](const auto& info) { return "Caso" + std::to_string(info.index); });
+                         pruebas::NombrePor<&CasoEscapado::mensaje>());
 
 }  // namespace
 }  // namespace ttz::ui

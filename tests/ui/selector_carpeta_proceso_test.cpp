@@ -6,7 +6,7 @@
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
 #include "ui/carpeta_proceso.h"
-#include "ui/prueba_selector_comun.h"
+#include "ui/apoyo_selector.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::ui {

@@ -1,6 +1,7 @@
 // The folder list's rows: path rows, subfolders, indents and order.
 #include <gtest/gtest.h>
 
+#include "comun/nombre_caso.h"
 #include "ui/filas_carpetas.h"
 #include "ui/orden_nombres.h"
 
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CasoRuta{"/", "etc", '/', "/", "/etc"},
                     CasoRuta{"/home/ana", "x", '/', "/", "/home/ana/x"},
                     CasoRuta{"C:\\", "Datos", '\\', "C:\\", "C:\\Datos"},
-                    CasoRuta{"D:\\Datos", "2024", '\\', "D:\\", "D:\\Datos\\2024"}));
+                    CasoRuta{"D:\\Datos", "2024", '\\', "D:\\", "D:\\Datos\\2024"}),
+    (pruebas::NombrePor<&CasoRuta::carpeta, &CasoRuta::nombre>()));
 
 TEST(OrdenNombres, IgnoraMayusculasYDesempataPorBytes) {
     std::vector<std::string> nombres{"b", "B", "a", "A"};

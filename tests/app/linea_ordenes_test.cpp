@@ -2,6 +2,7 @@
 
 #include "base/errores.h"
 #include "app/linea_ordenes.h"
+#include "comun/nombre_caso.h"
 
 namespace ttz {
 namespace {
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDivision{"prog \"1A2B \"", {"prog", "1A2B "}},
         CasoDivision{"prog uno \"", {"prog", "uno"}},
         CasoDivision{"prog uno \" \" dos", {"prog", "uno", " ", "dos"}},
-        CasoDivision{"prog \xE1rbol", {"prog", "\xE1rbol"}}));
+        CasoDivision{"prog \xE1rbol", {"prog", "\xE1rbol"}}), pruebas::NombrePor<&CasoDivision::linea>());
 
 TEST(ParametrosDelProceso, QuitanElProgramaYLosVacios) {
 #ifdef _WIN32
@@ -70,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, LadoPedido,
                                          CasoLado{"Importar", Lado::Importar}, CasoLado{"exportar", Lado::Exportar},
                                          CasoLado{"ExPoRtAr", Lado::Exportar}, CasoLado{" importar ", Lado::Ambos},
                                          CasoLado{"importa", Lado::Ambos}, CasoLado{"", Lado::Ambos},
-                                         CasoLado{"\xC9XPORTAR", Lado::Ambos}));
+                                         CasoLado{"\xC9XPORTAR", Lado::Ambos}),
+                         pruebas::NombrePor<&CasoLado::direccion>());
 
 struct CasoManejador {
     const char* parametro;
@@ -87,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, ManejadorValido,
                          testing::Values(CasoManejador{"1A2B", 0x1A2Bu}, CasoManejador{"00000000001A2B", 0x1A2Bu},
                                          CasoManejador{"1a2b", 0x1A2Bu}, CasoManejador{"0", 0u},
                                          CasoManejador{"FFFFFFFF", 0xFFFFFFFFu},
-                                         CasoManejador{"80000000", 0x80000000u}));
+                                         CasoManejador{"80000000", 0x80000000u}),
+                         pruebas::NombrePor<&CasoManejador::parametro>());
 
 class ManejadorInvalido : public testing::TestWithParam<const char*> {};
 
@@ -103,7 +106,7 @@ TEST_P(ManejadorInvalido, FallaConElTextoPrecedidoDeDolar) {
 
 INSTANTIATE_TEST_SUITE_P(Casos, ManejadorInvalido,
                          testing::Values("0x1A2B", "-1A2B", "+1A2B", "1A2B ", " 1A2B", "$1A2B", "x1A2B", "1G",
-                                         "100000000", "1A2B\t"));
+                                         "100000000", "1A2B\t"), pruebas::NombreDelValor());
 
 }  // namespace
 }  // namespace ttz
