@@ -143,7 +143,8 @@ void medirClaves(const std::vector<std::string>& lineas) {
 
 int main(int argc, char** argv) {
     if (argc == 3) return leer(argv[1], argv[2]);
-    const long cuantas = argc > 1 ? std::atol(argv[1]) : 1000000;
+    // 200000 teachers' lines are about 30 MB, just under the most that a ZEDA file may hold.
+    const long cuantas = argc > 1 ? std::atol(argv[1]) : 200000;
     const ttz::pruebas::CarpetaTemporal temporal;
     const fs::path& carpeta = temporal.ruta();
 
