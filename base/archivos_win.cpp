@@ -82,6 +82,10 @@ void ArchivoNuevo::descartar() {
 
 char separadorCarpetas() { return '\\'; }
 
-fs::path carpetaDatosPredeterminada() { return "C:\\TTEMP"; }
+fs::path carpetaDatosPredeterminada() {
+    char valor[MAX_PATH] = {};
+    const DWORD largo = GetEnvironmentVariableA("TTEMP", valor, sizeof valor);
+    return largo > 0 && largo < sizeof valor ? fs::path(std::string(valor, largo)) : fs::path("C:\\TTEMP");
+}
 
 }  // namespace ttz
