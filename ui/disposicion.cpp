@@ -111,6 +111,17 @@ IdControl primerFoco(const Disposicion& disposicion) {
     return *std::ranges::find_if(kOrdenTabulacion, [&](IdControl id) { return disposicion.visible(id); });
 }
 
+IdControl siguienteEnTabulacion(const Disposicion& disposicion, std::optional<IdControl> actual, bool atras) {
+    const auto n = static_cast<std::ptrdiff_t>(kOrdenTabulacion.size());
+    const auto encontrado = std::ranges::find(kOrdenTabulacion, actual.value_or(Draw3D1));
+    std::ptrdiff_t i = encontrado == kOrdenTabulacion.end() ? (atras ? 0 : n - 1) : encontrado - kOrdenTabulacion.begin();
+    for (std::ptrdiff_t paso = 0; paso < n; ++paso) {
+        i = (i + (atras ? n - 1 : 1)) % n;
+        if (disposicion.visible(kOrdenTabulacion[i])) break;
+    }
+    return kOrdenTabulacion[i];
+}
+
 IdControl botonPredeterminado(const Disposicion& disposicion) {
     return std::ranges::find_if(kControles, [&](const Control& c) {
                return c.predeterminado && disposicion.visible(c.id);

@@ -72,6 +72,8 @@ std::span<const IdControl> ordenTabulacion();
 class Escala {
 public:
     explicit Escala(double puntosPorPulgada) : factor_(puntosPorPulgada / 96.0) {}
+    // By the window font's text height over its 13 pixels at 96 dots per inch.
+    static Escala porAlturaTexto(int alturaTexto) { return Escala(96.0 * alturaTexto / 13.0); }
     int operator()(int pixeles) const;
     Rectangulo operator()(Rectangulo area) const;
 
@@ -100,6 +102,10 @@ inline constexpr int kPosicionAlojada = 2;
 // The control that gets the focus when the window is first shown: the first visible one in
 // tab order.
 IdControl primerFoco(const Disposicion& disposicion);
+
+// Where Tab (or Shift+Tab, atras) moves the focus from the control: the next visible one in
+// tab order, round; from none or a control outside the order, the first (or last) visible one.
+IdControl siguienteEnTabulacion(const Disposicion& disposicion, std::optional<IdControl> actual, bool atras);
 
 // The button that Enter presses from the lists: the first visible default button.
 IdControl botonPredeterminado(const Disposicion& disposicion);

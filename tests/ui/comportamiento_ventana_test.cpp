@@ -152,6 +152,23 @@ TEST(Escala, PorLosPuntosPorPulgadaEntre96Redondeando) {
     EXPECT_EQ(ui::Escala(120)(ui::Rectangulo{385, 105, 89, 25}), (ui::Rectangulo{481, 131, 111, 31}));
 }
 
+TEST(Escala, PorLaAlturaDelTextoEntre13) {
+    EXPECT_EQ(ui::Escala::porAlturaTexto(13)(ui::Rectangulo{385, 105, 89, 25}), (ui::Rectangulo{385, 105, 89, 25}));
+    EXPECT_EQ(ui::Escala::porAlturaTexto(16)(ui::Rectangulo{385, 105, 89, 25}), (ui::Rectangulo{474, 129, 110, 31}));
+}
+
+// Tab walks BExportar, BImportar, BClose, Directorios, Unidades, Button1, round, over hidden ones.
+TEST(Tabulacion, SiguienteVisibleEnOrdenYVuelta) {
+    const ui::Disposicion ambos(false, Lado::Ambos), importar(true, Lado::Importar);
+    EXPECT_EQ(ui::siguienteEnTabulacion(ambos, IdControl::BExportar, false), IdControl::BImportar);
+    EXPECT_EQ(ui::siguienteEnTabulacion(ambos, IdControl::Button1, false), IdControl::BExportar);
+    EXPECT_EQ(ui::siguienteEnTabulacion(ambos, IdControl::BExportar, true), IdControl::Button1);
+    EXPECT_EQ(ui::siguienteEnTabulacion(importar, IdControl::Button1, false), IdControl::BImportar);
+    EXPECT_EQ(ui::siguienteEnTabulacion(importar, IdControl::BImportar, true), IdControl::Button1);
+    EXPECT_EQ(ui::siguienteEnTabulacion(importar, std::nullopt, false), IdControl::BImportar);
+    EXPECT_EQ(ui::siguienteEnTabulacion(importar, IdControl::Label2, true), IdControl::Button1);
+}
+
 struct CasoTecla {
     const char* nombre;
     ui::Tecla tecla;

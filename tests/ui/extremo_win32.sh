@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The Win32 window hosted end to end, under Wine on a virtual X server: a host program of its
+# own (anfitrion_win32.exe) starts the tool in its window on the sample school, from a copy of
+# the executable's folder and with an empty data folder (TTEMP). Cases: an export by keyboard
+# ends by itself after "Proceso finalizado" and leaves 1 in Tempalix.ini; WM_CLOSE from the host
+# before any transfer leaves 0; the host window destroyed, the tool ends (0 written); an invalid
+# handle gives the error box and a standalone window that writes nothing; a handle that names
+# no window gives the error box, status 1 and nothing written.
+# Usage: extremo_win32.sh <transtempaloszeda.exe> <anfitrion_win32.exe> <sample school folder>
+# Exit 77 (skipped) when Wine, the virtual X server or the sample school is missing.
+set -u
+herramienta=$1 anfitrion=$2 escuela=$3
+
+if [ "${4:-}" = --dentro ]; then
+  tmp=$5
+  ini=$tmp/bin/Tempalix.ini
+  fallos=0
+  windows() { echo "Z:${1//\//\\}"; }
+  caso() {
+    rm -f "$ini"
+    (cd "$tmp/escuela" && TTEMP=$(windows "$tmp/TTEMP") wine "$tmp/bin/anfitrion_win32.exe" \
+      "$(windows "$tmp/bin/transtempaloszeda.exe")" "$1") || { echo "caso $1: falla"; fallos=1; return 1; }
+  }
+  resultado() {
+    if printf '[Transformadores]\r\nTransformado=%s\r\n' "$2" | cmp -s - "$ini"; then
+      echo "caso $1: Tempalix.ini dice $2"
+    else
+      echo "caso $1: Tempalix.ini no dice $2: $(od -c "$ini" 2>&1 | head -3)"; fallos=1
+    fi
+  }
+  nada() {
+    if [ -e "$ini" ]; then echo "caso $1: se escribio Tempalix.ini"; fallos=1; else echo "caso $1: nada escrito"; fi
+  }
+  caso exportar && resultado exportar 1
+  caso cerrar && resultado cerrar 0
+  caso destruir && resultado destruir 0
+  caso invalido && nada invalido
+  caso sinventana && nada sinventana
+  wineserver -k 2>/dev/null
+  exit $fallos
+fi
+
+for programa in wine wineserver xvfb-run; do
+  command -v "$programa" >/dev/null || { echo "sin $programa: prueba omitida"; exit 77; }
+done
+[ -f "$escuela/zeda_asignat.txt" ] || { echo "sin escuela de ejemplo: prueba omitida"; exit 77; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$tmp/bin" "$tmp/escuela" "$tmp/TTEMP"
+cp "$herramienta" "$tmp/bin/transtempaloszeda.exe"
+cp "$anfitrion" "$tmp/bin/anfitrion_win32.exe"
+cp -r "$escuela"/. "$tmp/escuela/"
+# Wine's desktop keeps the display it was started on: this test starts it on its own server.
+wineserver -w 2>/dev/null
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp"
