@@ -27,4 +27,14 @@ inline std::string textoCarpetaInvalida([[maybe_unused]] int errorPosix) {
 #endif
 }
 
+// The system's text when a folder is opened as a file: Win32's "access denied" on Windows, EISDIR's
+// elsewhere.
+inline std::string textoCarpetaEnVezDeArchivo() {
+#ifdef _WIN32
+    return textoErrorSistema(ERROR_ACCESS_DENIED);
+#else
+    return textoErrorSistema(EISDIR);
+#endif
+}
+
 }  // namespace ttz::pruebas

@@ -23,7 +23,7 @@ std::string sinFecha(std::string bytes) {
 }
 
 void ejecutar(const std::vector<std::string>& argumentos) {
-    const pid_t hijo = lanzar(argumentos);
+    const Proceso hijo = lanzar(argumentos);
     if (hijo < 0) throw std::runtime_error("no se pudo lanzar " + argumentos.front());
     const FinHijo fin = esperar(hijo);
     if (fin.matado || fin.estado != 0) throw std::runtime_error(argumentos.front() + " fall\xF3");
@@ -63,7 +63,7 @@ int provisionales(const fs::path& datos) {
 std::string rutaLote() { return std::string(TTZ_BIN) + "/transtempaloszeda-lote"; }
 
 int exportarConLote(const fs::path& zeda, const fs::path& datos) {
-    const pid_t hijo = lanzar({rutaLote(), "exportar", "--carpeta", zeda.string(), "--datos", datos.string()});
+    const Proceso hijo = lanzar({rutaLote(), "exportar", "--carpeta", zeda.string(), "--datos", datos.string()});
     if (hijo < 0) return -1;
     const FinHijo fin = esperar(hijo);
     return fin.matado ? -1 : fin.estado;

@@ -1,11 +1,11 @@
-// An export killed with SIGKILL at a random moment leaves every table either exactly as it was
+// An export killed at a random moment (SIGKILL; TerminateProcess on Windows) leaves every table either exactly as it was
 // before the run or complete and new, never half old and half new.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <unistd.h>
 
+#include <chrono>
 #include <iostream>
 #include <random>
+#include <thread>
 
 #include "fallos/escuelas.h"
 #include "fallos/procesos.h"
@@ -17,11 +17,11 @@ constexpr int kVueltas = 50;
 
 // A batch export killed after that many microseconds, unless it ended before.
 FinHijo exportarYMatar(const Escuelas& escuelas, const fs::path& datos, long microsegundos) {
-    const pid_t hijo =
+    const Proceso hijo =
         lanzar({rutaLote(), "exportar", "--carpeta", escuelas.grande.ruta().string(), "--datos", datos.string()});
     if (hijo <= 0) return {};
-    ::usleep(static_cast<useconds_t>(microsegundos));
-    ::kill(hijo, SIGKILL);
+    std::this_thread::sleep_for(std::chrono::microseconds(microsegundos));
+    matar(hijo);
     return esperar(hijo);
 }
 

@@ -23,7 +23,7 @@ std::string leerHastaElFin(int descriptor) {
 
 }  // namespace
 
-pid_t lanzar(const std::vector<std::string>& argumentos) {
+Proceso lanzar(const std::vector<std::string>& argumentos) {
     std::vector<char*> argv;
     for (const auto& argumento : argumentos) argv.push_back(const_cast<char*>(argumento.c_str()));
     argv.push_back(nullptr);
@@ -37,7 +37,9 @@ pid_t lanzar(const std::vector<std::string>& argumentos) {
     return error == 0 ? hijo : -1;
 }
 
-FinHijo esperar(pid_t hijo) {
+void matar(Proceso proceso) { ::kill(proceso, SIGKILL); }
+
+FinHijo esperar(Proceso hijo) {
     int estado = 0;
     while (::waitpid(hijo, &estado, 0) < 0) {
         if (errno != EINTR) return {};

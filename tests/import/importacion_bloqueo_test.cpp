@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include "base/errores.h"
 #include "escenario_importacion.h"
@@ -14,7 +16,22 @@
 namespace ttz::pruebas {
 namespace {
 
-// A child process that opens one table exclusively and keeps it until liberar().
+// Opens one table exclusively and keeps it until liberar(): on Windows an opening of this process,
+// as share modes stand against every other opening, this process's too; elsewhere a child
+// process, as POSIX locks stand only against other processes.
+#ifdef _WIN32
+class OtroPrograma {
+public:
+    OtroPrograma(const std::filesystem::path& datos, const std::string& tabla)
+        : almacen_(datos, ','), abierta_(almacen_.abrir(tabla, tablas::ModoApertura::LecturaEscrituraExclusiva)) {}
+
+    void liberar() { abierta_.reset(); }
+
+private:
+    tablas::AlmacenDBase almacen_;
+    std::unique_ptr<tablas::Tabla> abierta_;
+};
+#else
 class OtroPrograma {
 public:
     OtroPrograma(const std::filesystem::path& datos, const std::string& tabla) {
@@ -56,6 +73,7 @@ private:
     int liberada_[2]{-1, -1};
     pid_t hijo_ = 0;
 };
+#endif
 
 class TablaRetenida : public ::testing::TestWithParam<const char*> {};
 

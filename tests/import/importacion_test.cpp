@@ -226,7 +226,7 @@ TEST_F(ImportacionFallida, ArchivoDeSesionesIlegible) {
     fs::remove(e.zeda / "zeda_sesiones.txt");
     fs::create_directory(e.zeda / "zeda_sesiones.txt");
     esperarFallo("Cannot open file \"" + e.zeda.conSeparador() + "zeda_sesiones.txt\". " +
-                 textoErrorSistema(pruebas::kWindows ? EACCES : EISDIR));
+                 pruebas::textoCarpetaEnVezDeArchivo());
 }
 
 TEST_F(ImportacionFallida, SesionesDeUnaLinea) {

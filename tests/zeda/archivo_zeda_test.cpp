@@ -145,7 +145,7 @@ TEST(ErroresDeLectura, CarpetaEnVezDeArchivo) {
     EXPECT_EQ(mensajeDeApertura(carpeta / "zeda_prof.txt"), "Acceso al archivo denegado");
     EXPECT_EQ(mensajeDeArchivoEntero(carpeta / "zeda_prof.txt"),
               "Cannot open file \"" + (carpeta / "zeda_prof.txt").string() + "\". " +
-                  std::strerror(pruebas::kWindows ? EACCES : EISDIR));
+                  pruebas::textoCarpetaEnVezDeArchivo());
 }
 
 TEST(LecturaLineaALinea, CerrarDosVecesYDestruirSinCerrar) {
