@@ -44,6 +44,9 @@ fi
 requerir "$escuela" wine wineserver xvfb-run
 preparar "$herramienta" transtempaloszeda.exe "$escuela"
 cp "$anfitrion" "$tmp/bin/anfitrion_win32.exe"
-# Wine's desktop keeps the display it was started on: this test starts it on its own server.
+# Wine's desktop keeps the display it was started on: this test starts it on its own server,
+# after ending any server left running (./scripts/test-windows keeps one for the other tests;
+# this test runs alone).
+wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
 en_pantalla_virtual "-dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp"

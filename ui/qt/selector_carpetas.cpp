@@ -13,10 +13,6 @@ namespace ttz::ui {
 
 namespace {
 
-constexpr int kAltoFila = 16;
-constexpr int kAnchoIcono = 16;
-constexpr int kSeparacionTexto = 4;
-
 // A row: the icon at its indent, the text 4 pixels after it, only the text highlighted.
 class DelegadoFilas : public QStyledItemDelegate {
 public:
