@@ -8,6 +8,12 @@ namespace ttz::ui {
 
 enum class IconoCarpeta { Abierta, Actual, Cerrada };
 
+// A row as the views draw it, in pixels at 96 dots per inch: its height, the width of its icon
+// and the gap between the icon and the text.
+inline constexpr int kAltoFila = 16;
+inline constexpr int kAnchoIcono = 16;
+inline constexpr int kSeparacionTexto = 4;
+
 struct FilaCarpeta {
     std::string nombre;  // text of the row: the root as written, else the folder's name
     std::string ruta;    // the folder that a double-click on the row opens

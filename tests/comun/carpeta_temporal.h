@@ -1,5 +1,6 @@
 #pragma once
-// A fresh temporary folder, removed afterwards; reading a file's bytes and listing a folder.
+// A fresh temporary folder, removed afterwards; the process's current folder kept for a scope;
+// reading a file's bytes and listing a folder.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,6 +25,18 @@ public:
 
 private:
     std::filesystem::path ruta_;
+};
+
+// The process's current folder put back at the end of the scope.
+class CarpetaProcesoGuardada {
+public:
+    CarpetaProcesoGuardada() : guardada_(std::filesystem::current_path()) {}
+    ~CarpetaProcesoGuardada() { std::filesystem::current_path(guardada_); }
+    CarpetaProcesoGuardada(const CarpetaProcesoGuardada&) = delete;
+    CarpetaProcesoGuardada& operator=(const CarpetaProcesoGuardada&) = delete;
+
+private:
+    std::filesystem::path guardada_;
 };
 
 std::string leerBytes(const std::filesystem::path& ruta);

@@ -1,12 +1,13 @@
 #pragma once
-// What the folder chooser's tests share: a Qt application without a screen and the process's
-// current folder put back after each test.
+// What the folder chooser's Qt tests share: a Qt application without a screen and rows found
+// and double-clicked as the user does.
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
 #include <QString>
-#include <filesystem>
 #include <ostream>
+
+#include "comun/carpeta_temporal.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& texto, std::ostream* salida) {
@@ -24,17 +25,6 @@ inline QApplication& aplicacionSinPantalla() {
     static auto* aplicacion = new QApplication(argc, argv);
     return *aplicacion;
 }
-
-class CarpetaProcesoGuardada {
-public:
-    CarpetaProcesoGuardada() : guardada_(std::filesystem::current_path()) {}
-    ~CarpetaProcesoGuardada() { std::filesystem::current_path(guardada_); }
-    CarpetaProcesoGuardada(const CarpetaProcesoGuardada&) = delete;
-    CarpetaProcesoGuardada& operator=(const CarpetaProcesoGuardada&) = delete;
-
-private:
-    std::filesystem::path guardada_;
-};
 
 // A double-click on a row as the system delivers it: a click, then the second press as a
 // double-click.

@@ -12,11 +12,4 @@ std::unique_ptr<ui::TMForm> BancoVentana::crear(const std::vector<std::string>& 
         parametros, ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, archivoResultado()}, anfitrion);
 }
 
-CarpetaActualPrestada::CarpetaActualPrestada(const std::filesystem::path& carpeta)
-    : anterior_(std::filesystem::current_path()) {
-    std::filesystem::current_path(carpeta);
-}
-
-CarpetaActualPrestada::~CarpetaActualPrestada() { std::filesystem::current_path(anterior_); }
-
 }  // namespace ttz::pruebas

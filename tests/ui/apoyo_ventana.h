@@ -50,13 +50,9 @@ public:
 };
 
 // Makes the process's current folder another one for one scope.
-class CarpetaActualPrestada {
+class CarpetaActualPrestada : private CarpetaProcesoGuardada {
 public:
-    explicit CarpetaActualPrestada(const std::filesystem::path& carpeta);
-    ~CarpetaActualPrestada();
-
-private:
-    std::filesystem::path anterior_;
+    explicit CarpetaActualPrestada(const std::filesystem::path& carpeta) { std::filesystem::current_path(carpeta); }
 };
 
 }  // namespace ttz::pruebas

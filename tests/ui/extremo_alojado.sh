@@ -8,6 +8,7 @@
 # Usage: extremo_alojado.sh <tool> <host program> <sample school folder>
 # Exit 77 (skipped) when the virtual X server, xdotool or the sample school is missing.
 set -u
+source "$(dirname "$0")/apoyo_extremo.sh"
 
 if [ "${1:-}" = --dentro ]; then
   shift
@@ -60,8 +61,7 @@ if [ "${1:-}" = --dentro ]; then
     return 1
   }
   resultado() {
-    printf '[Transformadores]\r\nTransformado=%s\r\n' "$1" | cmp -s - "$tmp/bin/Tempalix.ini" \
-      || falla "Tempalix.ini no dice $1: $(od -c "$tmp/bin/Tempalix.ini" 2>&1 | head -3)"
+    ini_dice "$tmp/bin/Tempalix.ini" "$1" || falla "Tempalix.ini no dice $1: $(od -c "$tmp/bin/Tempalix.ini" 2>&1 | head -3)"
   }
 
   alojar exportar
@@ -111,16 +111,8 @@ if [ "${1:-}" = --dentro ]; then
 fi
 
 herramienta=$1 anfitrion=$2 escuela=$3
-for programa in xvfb-run xdotool xwininfo; do
-  command -v "$programa" >/dev/null || { echo "sin $programa: prueba omitida"; exit 77; }
-done
-[ -f "$escuela/zeda_asignat.txt" ] || { echo "sin escuela de ejemplo: prueba omitida"; exit 77; }
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-mkdir -p "$tmp/bin" "$tmp/escuela" "$tmp/TTEMP"
-cp "$herramienta" "$tmp/bin/transtempaloszeda"
-cp -r "$escuela"/. "$tmp/escuela/"
+requerir "$escuela" xvfb-run xdotool xwininfo
+preparar "$herramienta" transtempaloszeda "$escuela"
 export TTEMP="$tmp/TTEMP"
 # -noreset: the server would reset, refusing connections, each time its last client leaves.
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --dentro "$tmp" "$anfitrion"
+en_pantalla_virtual -noreset bash "$0" --dentro "$tmp" "$anfitrion"

@@ -9,6 +9,7 @@
 # Usage: extremo_win32.sh <transtempaloszeda.exe> <anfitrion_win32.exe> <sample school folder>
 # Exit 77 (skipped) when Wine, the virtual X server or the sample school is missing.
 set -u
+source "$(dirname "$0")/apoyo_extremo.sh"
 herramienta=$1 anfitrion=$2 escuela=$3
 
 if [ "${4:-}" = --dentro ]; then
@@ -22,7 +23,7 @@ if [ "${4:-}" = --dentro ]; then
       "$(windows "$tmp/bin/transtempaloszeda.exe")" "$1") || { echo "caso $1: falla"; fallos=1; return 1; }
   }
   resultado() {
-    if printf '[Transformadores]\r\nTransformado=%s\r\n' "$2" | cmp -s - "$ini"; then
+    if ini_dice "$ini" "$2"; then
       echo "caso $1: Tempalix.ini dice $2"
     else
       echo "caso $1: Tempalix.ini no dice $2: $(od -c "$ini" 2>&1 | head -3)"; fallos=1
@@ -40,17 +41,12 @@ if [ "${4:-}" = --dentro ]; then
   exit $fallos
 fi
 
-for programa in wine wineserver xvfb-run; do
-  command -v "$programa" >/dev/null || { echo "sin $programa: prueba omitida"; exit 77; }
-done
-[ -f "$escuela/zeda_asignat.txt" ] || { echo "sin escuela de ejemplo: prueba omitida"; exit 77; }
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-mkdir -p "$tmp/bin" "$tmp/escuela" "$tmp/TTEMP"
-cp "$herramienta" "$tmp/bin/transtempaloszeda.exe"
+requerir "$escuela" wine wineserver xvfb-run
+preparar "$herramienta" transtempaloszeda.exe "$escuela"
 cp "$anfitrion" "$tmp/bin/anfitrion_win32.exe"
-cp -r "$escuela"/. "$tmp/escuela/"
-# Wine's desktop keeps the display it was started on: this test starts it on its own server.
+# Wine's desktop keeps the display it was started on: this test starts it on its own server,
+# after ending any server left running (./scripts/test-windows keeps one for the other tests;
+# this test runs alone).
+wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp"
+en_pantalla_virtual "-dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp"

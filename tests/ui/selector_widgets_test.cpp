@@ -1,5 +1,5 @@
-// The folder list and the drive list on screen: double-clicks, clicks, Enter, drive choices,
-// failures, and the label that follows the current folder.
+// The folder list and the drive list on screen: the rows drawn, double-clicks, clicks, Enter,
+// drive choices and failures forwarded to the selector, and the label that follows the folder.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -14,7 +14,6 @@
 #include "comun/carpeta_temporal.h"
 #include "ui/acortar_ruta.h"
 #include "ui/apoyo_selector.h"
-#include "ui/filas_carpetas.h"
 #include "ui/qt/selector_carpetas.h"
 
 namespace ttz::ui {
@@ -36,7 +35,18 @@ protected:
         raiz_ = fs::canonical(temporal_.ruta());
         zeda_ = raiz_ / "escuela" / "zeda";
         fs::current_path(zeda_);
-        lista_ = std::make_unique<ListaDirectorios>();
+        crearLista(unidadesDelSistema());
+    }
+
+    // The folder list over those drives, its errors recorded instead of shown in the error box.
+    void crearLista(std::vector<Unidad> unidades) {
+        lista_ = std::make_unique<ListaDirectorios>(std::move(unidades), [this] {
+            try {
+                throw;
+            } catch (const ErrorES& error) {
+                errores_.emplace_back(error.what());
+            }
+        });
         lista_->resize(287, 106);
         lista_->show();
     }
@@ -51,16 +61,6 @@ protected:
         auto* elemento = fila(texto);
         ASSERT_NE(elemento, nullptr) << texto.toStdString();
         pruebas::dobleClicEnFila(*lista_, *elemento);
-    }
-    // The errors of the folder list's notice, instead of the error box.
-    void registrarErrores() {
-        lista_->ponerAvisoError([this] {
-            try {
-                throw;
-            } catch (const ErrorES& error) {
-                errores_.emplace_back(error.what());
-            }
-        });
     }
     // The rows below the root, for comparing without the temporary folder's own path.
     QStringList filasDesde(const QString& primera) const {
@@ -93,10 +93,6 @@ TEST_F(Selector, FilasDe16PixelesConSangriasYFondo) {
     EXPECT_EQ(lista_->visualItemRect(fila("2024")).height(), 16);
     EXPECT_EQ(lista_->visualItemRect(fila("/")).height(), 16);
     EXPECT_EQ(lista_->palette().color(QPalette::Base), QColor(240, 251, 255));
-    EXPECT_EQ(fila("2024")->data(kRolRuta).toByteArray().toStdString(), (zeda_ / "2024").string());
-    EXPECT_EQ(fila("2024")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Cerrada));
-    EXPECT_EQ(fila("escuela")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Abierta));
-    EXPECT_EQ(fila("zeda")->data(kRolIcono).toInt(), static_cast<int>(IconoCarpeta::Actual));
 }
 
 // The current folder's row selected at the bottom of the view with as many rows above it as
@@ -134,17 +130,6 @@ TEST_F(Selector, DobleClicEnUnaSubcarpetaLaHaceActual) {
     EXPECT_EQ(avisos.at(0).at(0).toString(), qt(destino));
     EXPECT_EQ(filasDesde("escuela"), QStringList({"escuela", "zeda", "2024"}));
     EXPECT_EQ(lista_->currentItem()->text(), "2024");
-}
-
-TEST_F(Selector, DobleClicEnUnaFilaDeRutaSube) {
-    dobleClic("escuela");
-    EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "escuela"));
-    EXPECT_EQ(fs::current_path(), raiz_ / "escuela");
-    EXPECT_EQ(filasDesde("escuela"), QStringList({"escuela", "zeda"}));
-    dobleClic("/");
-    EXPECT_EQ(lista_->carpetaActual(), "/");
-    EXPECT_EQ(fs::current_path(), fs::path("/"));
-    EXPECT_EQ(lista_->currentItem()->text(), "/");
 }
 
 TEST_F(Selector, DobleClicEnLaFilaActualNoCambiaNiReconstruye) {
@@ -195,13 +180,8 @@ TEST_F(Selector, LaEtiquetaSigueALaCarpeta) {
 TEST_F(Selector, NombreQueNoEsUtf8SeAbrePorSusBytes) {
     const std::string nombre = "caf\xE9";
     fs::create_directories(zeda_ / nombre);
-    lista_->cambiarCarpeta(qt(zeda_));
-    QListWidgetItem* fila = nullptr;
-    for (int i = 0; i < lista_->count(); ++i)
-        if (lista_->item(i)->data(kRolRuta).toByteArray().toStdString() == (zeda_ / nombre).string())
-            fila = lista_->item(i);
-    ASSERT_NE(fila, nullptr);
-    pruebas::dobleClicEnFila(*lista_, *fila);
+    lista_->cambiarRuta(zeda_.string());
+    dobleClic(textoDeRuta(nombre));
     EXPECT_EQ(fs::current_path(), zeda_ / nombre);
     EXPECT_EQ(lista_->rutaActual(), (zeda_ / nombre).string());
 }
@@ -209,7 +189,6 @@ TEST_F(Selector, NombreQueNoEsUtf8SeAbrePorSusBytes) {
 // The folder is removed after the list was built: the error notice gets "No se encuentra el
 // archivo" and the folder list, the process and the rows stay where they were.
 TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
-    registrarErrores();
     QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
     const auto filasAntes = textos();
     fs::remove(zeda_ / "2023");
@@ -221,68 +200,54 @@ TEST_F(Selector, CarpetaBorradaTrasConstruirLaLista) {
     EXPECT_EQ(textos(), filasAntes);
 }
 
-TEST_F(Selector, CambiarCarpetaLanzaElError) {
-    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
-    try {
-        lista_->cambiarCarpeta(qt(zeda_ / "zeda_prof.txt"));
-        FAIL() << "sin error";
-    } catch (const ErrorES& error) {
-        EXPECT_EQ(std::string(error.what()), "Nombre de archivo inv\xE1lido");
-    }
-    EXPECT_EQ(avisos.count(), 0);
-    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
-    EXPECT_EQ(fs::current_path(), zeda_);
-}
-
 // The drive list over three drives: the root, the "usb" folder and one that is gone.
 class SelectorUnidades : public Selector {
 protected:
-    SelectorUnidades()
-        : unidades_(lista_.get(), {{"/", "/ [sistema]", TipoUnidad::Fija},
-                                   {(raiz_ / "usb").string(), "usb", TipoUnidad::Extraible},
-                                   {(raiz_ / "cd").string(), "cd []", TipoUnidad::Optica}}) {
-        unidades_.show();
+    SelectorUnidades() {
+        crearLista({{"/", "/ [sistema]", TipoUnidad::Fija},
+                    {(raiz_ / "usb").string(), "usb", TipoUnidad::Extraible},
+                    {(raiz_ / "cd").string(), "cd []", TipoUnidad::Optica}});
+        unidades_ = std::make_unique<ListaUnidades>(lista_.get());
+        unidades_->show();
     }
     void elegir(int fila) {
-        unidades_.setCurrentIndex(fila);
-        emit unidades_.activated(fila);
+        unidades_->setCurrentIndex(fila);
+        emit unidades_->activated(fila);
     }
 
-    ListaUnidades unidades_;
+    std::unique_ptr<ListaUnidades> unidades_;
 };
 
 TEST_F(SelectorUnidades, MuestraLaUnidadDeLaCarpetaActual) {
-    EXPECT_EQ(unidades_.objectName(), "Unidades");
-    EXPECT_FALSE(unidades_.isEditable());
-    ASSERT_EQ(unidades_.count(), 3);
-    EXPECT_EQ(unidades_.itemText(0), "/ [sistema]");
-    EXPECT_EQ(unidades_.itemText(1), "usb");
-    EXPECT_EQ(unidades_.currentIndex(), 0);
-    lista_->cambiarCarpeta(qt(raiz_ / "usb" / "datos"));
-    EXPECT_EQ(unidades_.currentIndex(), 1);
+    EXPECT_EQ(unidades_->objectName(), "Unidades");
+    EXPECT_FALSE(unidades_->isEditable());
+    ASSERT_EQ(unidades_->count(), 3);
+    EXPECT_EQ(unidades_->itemText(0), "/ [sistema]");
+    EXPECT_EQ(unidades_->itemText(1), "usb");
+    EXPECT_EQ(unidades_->currentIndex(), 0);
+    lista_->cambiarRuta((raiz_ / "usb" / "datos").string());
+    EXPECT_EQ(unidades_->currentIndex(), 1);
 }
 
-TEST_F(SelectorUnidades, ElegirUnaUnidadVaASuCarpetaActual) {
-    QTest::keyClick(&unidades_, Qt::Key_Down);
-    EXPECT_EQ(unidades_.currentIndex(), 1);
+TEST_F(SelectorUnidades, ElegirUnaUnidadMueveLaListaDeCarpetas) {
+    QSignalSpy avisos(lista_.get(), &ListaDirectorios::carpetaCambiada);
+    QTest::keyClick(unidades_.get(), Qt::Key_Down);
+    EXPECT_EQ(unidades_->currentIndex(), 1);
     EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "usb"));
     EXPECT_EQ(fs::current_path(), raiz_ / "usb");
-    dobleClic("datos");
-    elegir(0);
-    // Back on the first drive, in the folder last visited there.
-    EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
-    EXPECT_EQ(fs::current_path(), zeda_);
-    elegir(1);
-    EXPECT_EQ(lista_->carpetaActual(), qt(raiz_ / "usb" / "datos"));
+    EXPECT_EQ(avisos.count(), 1);
+    EXPECT_EQ(lista_->currentItem()->text(), "usb");
+    EXPECT_EQ(textos().back(), "datos");
 }
 
 TEST_F(SelectorUnidades, UnaUnidadQueNoSePuedeAbrirDejaLaCarpeta) {
-    registrarErrores();
+    const auto filasAntes = textos();
     elegir(2);
     EXPECT_EQ(errores_, Errores{"No se encuentra el archivo"});
-    EXPECT_EQ(unidades_.currentIndex(), 2);
+    EXPECT_EQ(unidades_->currentIndex(), 2);
     EXPECT_EQ(lista_->carpetaActual(), qt(zeda_));
     EXPECT_EQ(fs::current_path(), zeda_);
+    EXPECT_EQ(textos(), filasAntes);
 }
 
 TEST(SelectorInicio, SinCarpetaDeArranqueMuestraElErrorYEmpiezaEnLaRaiz) {

@@ -3,18 +3,12 @@
 #include <chrono>
 #include <iostream>
 
+#include "app/linea_ordenes.h"
+#include "base/errores.h"
+#include "ui/puertos_programa.h"
 #include "ui/qt/aplicacion.h"
 #include "ui/qt/dialogos.h"
-#include "base/archivos.h"
-#include "app/ayuda.h"
-#include "base/cotejo.h"
-#include "base/errores.h"
-#include "app/linea_ordenes.h"
-#include "base/reloj.h"
-#include "app/resultado_ini.h"
-#include "base/sistema.h"
 #include "ui/qt/sonda_arranque.h"
-#include "tables/almacen_dbase.h"
 #include "ui/qt/ventana_principal.h"
 
 int main(int argc, char** argv) {
@@ -25,20 +19,12 @@ int main(int argc, char** argv) {
     ttz::ui::DialogosQt dialogos;
     ttz::ui::Aplicacion aplicacion(argc, argv, dialogos);
     const std::filesystem::path ejecutable(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    const auto visor = ttz::crearVisorAyuda();
-    ttz::AyudaHtml ayuda(ejecutable.parent_path(), *visor);
-    ayuda.ponerArchivo(ttz::kArchivoAyuda);
+    ttz::ui::PuertosPrograma programa(ejecutable, ttz::crearVisorAyuda());
     QCoreApplication::setApplicationName(QString::fromLatin1(ttz::ui::kTituloAplicacion));
 
-    ttz::Estado estado;
     ttz::ui::AnfitrionNativo anfitrion;
-    ttz::tablas::AlmacenDBase almacen(ttz::carpetaDatosPredeterminada(), ttz::separadorDecimalDelSistema());
-    const ttz::Cotejo cotejo;
-    const ttz::RelojLocal reloj;
     try {
-        ttz::ui::TMForm MForm(parametros,
-                              {estado, dialogos, ayuda, almacen, cotejo, reloj, ttz::rutaResultado(ejecutable)},
-                              anfitrion);
+        ttz::ui::TMForm MForm(parametros, programa.puertos(dialogos), anfitrion);
         QObject::connect(&MForm, &ttz::ui::TMForm::cerrada, &aplicacion, &QCoreApplication::quit,
                          Qt::QueuedConnection);
         ttz::ui::instalarSondaArranque(MForm, inicio);

@@ -5,22 +5,13 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "ui/qt/aplicacion.h"
-#include "base/archivos.h"
 #include "base/errores.h"
-#include "ui/carpeta_proceso.h"
 #include "ui/qt/dialogos.h"
-#include "ui/filas_carpetas.h"
 #include "ui/qt/iconos_selector.h"
-#include "ui/subcarpetas.h"
 
 namespace ttz::ui {
 
 namespace {
-
-constexpr int kAltoFila = 16;
-constexpr int kAnchoIcono = 16;
-constexpr int kSeparacionTexto = 4;
 
 // A row: the icon at its indent, the text 4 pixels after it, only the text highlighted.
 class DelegadoFilas : public QStyledItemDelegate {
@@ -50,26 +41,21 @@ public:
     }
 };
 
-std::string carpetaDeArranque(const std::function<void()>& aviso) {
-    try {
-        return carpetaProceso();
-    } catch (const Error&) {
-        aviso();
-    }
-    cambiarCarpetaProceso(carpetaDeRespaldo());
-    return carpetaProceso();
-}
-
 }  // namespace
 
 QString textoDeRuta(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 ListaDirectorios::ListaDirectorios(QWidget* padre)
-    : QListWidget(padre), aviso_([] {
-          DialogosQt dialogos;
-          informarExcepcionActual(dialogos);
-      }),
-      actual_(carpetaDeArranque(aviso_)) {
+    : ListaDirectorios(
+          unidadesDelSistema(),
+          [] {
+              DialogosQt dialogos;
+              informarExcepcionActual(dialogos);
+          },
+          padre) {}
+
+ListaDirectorios::ListaDirectorios(std::vector<Unidad> unidades, std::function<void()> aviso, QWidget* padre)
+    : QListWidget(padre), aviso_(std::move(aviso)), selector_(std::move(unidades), [this] { aviso_(); }) {
     setObjectName(QStringLiteral("Directorios"));
     setItemDelegate(new DelegadoFilas(this));
     setUniformItemSizes(true);
@@ -82,25 +68,16 @@ ListaDirectorios::ListaDirectorios(QWidget* padre)
     reconstruir();
 }
 
-QString ListaDirectorios::carpetaActual() const { return textoDeRuta(actual_); }
-
-void ListaDirectorios::cambiarCarpeta(const QString& carpeta) {
-    cambiarRuta(QFile::encodeName(carpeta).toStdString());
-}
+QString ListaDirectorios::carpetaActual() const { return textoDeRuta(selector_.actual()); }
 
 void ListaDirectorios::cambiarRuta(const std::string& ruta) {
-    cambiarCarpetaProceso(ruta);
-    actual_ = carpetaProceso();
+    selector_.cambiarCarpeta(ruta);
     reconstruir();
     emit carpetaCambiada(carpetaActual());
 }
 
-void ListaDirectorios::abrir(const std::string& ruta) {
-    try {
-        cambiarRuta(ruta);
-    } catch (const Error&) {
-        aviso_();
-    }
+void ListaDirectorios::elegirUnidad(std::size_t unidad) {
+    cambiar([&] { return selector_.elegirUnidad(unidad); });
 }
 
 void ListaDirectorios::ponerAvisoError(std::function<void()> aviso) { aviso_ = std::move(aviso); }
@@ -115,22 +92,30 @@ void ListaDirectorios::keyPressEvent(QKeyEvent* evento) {
 }
 
 void ListaDirectorios::abrirFila(QListWidgetItem* fila) {
-    if (static_cast<IconoCarpeta>(fila->data(kRolIcono).toInt()) == IconoCarpeta::Actual) return;
-    abrir(fila->data(kRolRuta).toByteArray().toStdString());
+    cambiar([&] { return selector_.abrirFila(static_cast<std::size_t>(row(fila))); });
+}
+
+void ListaDirectorios::cambiar(const std::function<bool()>& cambio) {
+    try {
+        if (!cambio()) return;
+    } catch (const Error&) {
+        aviso_();
+        return;
+    }
+    reconstruir();
+    emit carpetaCambiada(carpetaActual());
 }
 
 void ListaDirectorios::reconstruir() {
     clear();
     const QPixmap iconos[] = {iconoCarpeta(IconoCarpeta::Abierta), iconoCarpeta(IconoCarpeta::Actual),
                               iconoCarpeta(IconoCarpeta::Cerrada)};
-    for (const auto& fila : filasCarpetas(actual_, listarSubcarpetas(actual_), separadorCarpetas())) {
+    for (const auto& fila : selector_.filas()) {
         auto* elemento = new QListWidgetItem(textoDeRuta(fila.nombre), this);
         elemento->setData(Qt::DecorationRole, iconos[static_cast<int>(fila.icono)]);
-        elemento->setData(kRolRuta, QByteArray::fromStdString(fila.ruta));
         elemento->setData(kRolSangria, fila.sangria);
-        elemento->setData(kRolIcono, static_cast<int>(fila.icono));
-        if (fila.icono == IconoCarpeta::Actual) setCurrentItem(elemento);
     }
+    setCurrentRow(static_cast<int>(selector_.filaActual()));
     mostrarActual();
 }
 
@@ -144,33 +129,22 @@ void ListaDirectorios::resizeEvent(QResizeEvent* evento) {
 void ListaDirectorios::mostrarActual() { scrollToItem(currentItem(), QAbstractItemView::PositionAtBottom); }
 
 ListaUnidades::ListaUnidades(ListaDirectorios* directorios, QWidget* padre)
-    : ListaUnidades(directorios, unidadesDelSistema(), padre) {}
-
-ListaUnidades::ListaUnidades(ListaDirectorios* directorios, std::vector<Unidad> unidades,
-                             QWidget* padre)
-    : QComboBox(padre), directorios_(directorios), unidades_(std::move(unidades)) {
+    : QComboBox(padre), directorios_(directorios) {
     setObjectName(QStringLiteral("Unidades"));
     setEditable(false);
     QPalette paleta = palette();
     paleta.setColor(QPalette::Base, QColor(240, 251, 255));
     paleta.setColor(QPalette::Button, QColor(240, 251, 255));
     setPalette(paleta);
-    for (const auto& unidad : unidades_) addItem(QIcon(iconoUnidad(unidad.tipo)), textoDeRuta(unidad.texto));
+    for (const auto& unidad : directorios_->selector().unidades())
+        addItem(QIcon(iconoUnidad(unidad.tipo)), textoDeRuta(unidad.texto));
     connect(directorios_, &ListaDirectorios::carpetaCambiada, this, &ListaUnidades::seguirCarpeta);
-    connect(this, &QComboBox::activated, this, &ListaUnidades::elegir);
+    // A drive that cannot be entered stays chosen while the folder list stays where it was.
+    connect(this, &QComboBox::activated, this,
+            [this](int indice) { directorios_->elegirUnidad(static_cast<std::size_t>(indice)); });
     seguirCarpeta();
 }
 
-void ListaUnidades::seguirCarpeta() {
-    const auto& ruta = directorios_->rutaActual();
-    const int indice = unidadDe(unidades_, ruta, separadorCarpetas());
-    if (indice >= 0) carpetas_.visitar(unidades_[indice], ruta);
-    setCurrentIndex(indice);
-}
-
-void ListaUnidades::elegir(int indice) {
-    const auto destino = carpetas_.carpetaDe(unidades_.at(indice));
-    if (destino != directorios_->rutaActual()) directorios_->abrir(destino);
-}
+void ListaUnidades::seguirCarpeta() { setCurrentIndex(directorios_->selector().unidadActual()); }
 
 }  // namespace ttz::ui

@@ -1,6 +1,7 @@
 #pragma once
-// The folder chooser: the folder list Directorios and the drive list Unidades. The current
-// folder is always the process's current folder.
+// The folder chooser drawn by Qt: the folder list Directorios and the drive list Unidades, both
+// over the one SelectorCarpetas that the folder list holds. What they do is the selector's; the
+// widgets draw its rows and forward double-clicks and drive choices.
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
@@ -8,35 +9,33 @@
 #include <string>
 #include <vector>
 
-#include "ui/unidades.h"
+#include "ui/selector_carpetas.h"
 
 namespace ttz::ui {
 
-// What the folder list's rows hold beside their text and icon.
-inline constexpr int kRolRuta = Qt::UserRole;         // QByteArray: the folder the row opens
-inline constexpr int kRolSangria = Qt::UserRole + 1;  // int: pixels before the icon
-inline constexpr int kRolIcono = Qt::UserRole + 2;    // int: the IconoCarpeta
+// What the folder list's rows hold beside their text and icon: pixels before the icon.
+inline constexpr int kRolSangria = Qt::UserRole;
 
 // Directorios: path rows down to the current folder, then its subfolders. A double-click
 // opens a row; Enter never does (the window routes it to the default button).
 class ListaDirectorios : public QListWidget {
     Q_OBJECT
 public:
-    // Starts in the process's current folder; when the system cannot tell it (the folder was
-    // removed before the start) the error is shown and the list starts at the root.
+    // Over the system's drives; a failure, at start-up too, goes to the application's error
+    // box unless another notice is given.
     explicit ListaDirectorios(QWidget* padre = nullptr);
+    // The error notice is called inside the handler of the error, so that it can rethrow it.
+    ListaDirectorios(std::vector<Unidad> unidades, std::function<void()> aviso, QWidget* padre = nullptr);
+    const SelectorCarpetas& selector() const { return selector_; }
     // The current folder (the process's current folder as last read back), for display, and
     // in the file system's own bytes.
     QString carpetaActual() const;
-    const std::string& rutaActual() const { return actual_; }
-    // Makes the folder current through the process's current folder; on failure the error
-    // box is shown by the caller (ttz::ErrorES raised) and nothing changes.
-    void cambiarCarpeta(const QString& carpeta);
+    const std::string& rutaActual() const { return selector_.actual(); }
+    // Makes the folder current through the process's current folder; on failure ttz::ErrorES
+    // is raised and nothing changes.
     void cambiarRuta(const std::string& ruta);
-    // What the user's double-click or drive choice does: cambiarRuta, with a failure given
-    // to the error notice, which is called inside the handler of the error so that it can
-    // rethrow it. The notice is the application's error box unless another one is given.
-    void abrir(const std::string& ruta);
+    // A choice in the drive list; a failure goes to the error notice and changes nothing.
+    void elegirUnidad(std::size_t unidad);
     void ponerAvisoError(std::function<void()> aviso);
 
 signals:
@@ -48,11 +47,13 @@ protected:
 
 private:
     void abrirFila(QListWidgetItem* fila);
+    // Runs a change of the selector; when it changed the folder, the rows follow.
+    void cambiar(const std::function<bool()>& cambio);
     void reconstruir();
     void mostrarActual();
 
     std::function<void()> aviso_;
-    std::string actual_;  // the file system's bytes
+    SelectorCarpetas selector_;
 };
 
 // Unidades: a drop-down without typing, one row per drive (mount point elsewhere). It shows
@@ -61,17 +62,13 @@ private:
 class ListaUnidades : public QComboBox {
     Q_OBJECT
 public:
+    // The drives of the folder list's selector.
     explicit ListaUnidades(ListaDirectorios* directorios, QWidget* padre = nullptr);
-    ListaUnidades(ListaDirectorios* directorios, std::vector<Unidad> unidades,
-                  QWidget* padre = nullptr);
 
 private:
     void seguirCarpeta();
-    void elegir(int indice);
 
     ListaDirectorios* directorios_;
-    std::vector<Unidad> unidades_;
-    CarpetasPorUnidad carpetas_;
 };
 
 // A path in the file system's own bytes as the window shows it.

@@ -4,16 +4,10 @@
 
 #include <chrono>
 
-#include "app/ayuda.h"
 #include "app/linea_ordenes.h"
-#include "app/resultado_ini.h"
-#include "base/archivos.h"
-#include "base/cotejo.h"
 #include "base/errores.h"
-#include "base/reloj.h"
-#include "base/sistema.h"
-#include "tables/almacen_dbase.h"
 #include "ui/anfitrion.h"
+#include "ui/puertos_programa.h"
 #include "ui/win32/dialogos.h"
 #include "ui/win32/ventana.h"
 
@@ -34,21 +28,11 @@ std::filesystem::path rutaEjecutable() {
 int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
     const auto parametros = ttz::parametrosDelProceso(argc, argv);
-    const auto ejecutable = rutaEjecutable();
 
     ttz::ui::DialogosWin32 dialogos;
-    const auto visor = ttz::crearVisorAyuda();
-    ttz::AyudaHtml ayuda(ejecutable.parent_path(), *visor);
-    ayuda.ponerArchivo(ttz::kArchivoAyuda);
-
-    ttz::Estado estado;
-    ttz::tablas::AlmacenDBase almacen(ttz::carpetaDatosPredeterminada(), ttz::separadorDecimalDelSistema());
-    const ttz::Cotejo cotejo;
-    const ttz::RelojLocal reloj;
+    ttz::ui::PuertosPrograma programa(rutaEjecutable(), ttz::crearVisorAyuda());
     try {
-        ttz::ui::TMForm MForm(parametros,
-                              {estado, dialogos, ayuda, almacen, cotejo, reloj, ttz::rutaResultado(ejecutable)},
-                              dialogos);
+        ttz::ui::TMForm MForm(parametros, programa.puertos(dialogos), dialogos);
         MForm.medirArranque(inicio);
         MForm.mostrar();
         return ttz::ui::bucleMensajes(MForm);

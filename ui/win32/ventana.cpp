@@ -16,9 +16,6 @@ namespace {
 constexpr const char* kClaseVentana = "TMForm";
 constexpr const char* kClasePanel = "TDraw3D";
 constexpr int kPrimerId = 100;
-constexpr int kAltoFila = 16;
-constexpr int kAnchoIcono = 16;
-constexpr int kSeparacionTexto = 4;
 constexpr int kAltoDesplegable = 160;  // the drive list's drop-down
 constexpr UINT kVigilanciaAnfitrion = 500;  // milliseconds between looks at the host window
 constexpr UINT kMedirArranque = WM_APP + 1;
