@@ -13,7 +13,9 @@ class VisorHtmlHelp : public VisorAyuda {
 public:
     VisorHtmlHelp() {
         if (HMODULE biblioteca = LoadLibraryA("HHCtrl.ocx"))
-            htmlHelp_ = reinterpret_cast<FuncionHtmlHelp>(GetProcAddress(biblioteca, "HtmlHelpA"));
+            // Through the generic function type, which the compiler accepts as a cast to any other.
+            htmlHelp_ = reinterpret_cast<FuncionHtmlHelp>(
+                reinterpret_cast<void (*)()>(GetProcAddress(biblioteca, "HtmlHelpA")));
     }
     void mostrar(const std::filesystem::path& archivo, unsigned comando, std::uintptr_t dato) override {
         if (htmlHelp_) htmlHelp_(GetDesktopWindow(), archivo.string().c_str(), comando, dato);
