@@ -1,6 +1,5 @@
 // Measures writing and both ways of reading a large ZEDA file: lines per second and peak memory.
 // Each reading runs in a child process of its own, so that its peak memory is its own.
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -101,25 +100,10 @@ struct Medida {
 };
 
 Medida medirEnHijo(const char* programa, const char* modo, const fs::path& ruta) {
-    int tubo[2];
-    if (pipe(tubo) != 0) std::exit(1);
-    const pid_t hijo = fork();
-    if (hijo == 0) {
-        dup2(tubo[1], STDOUT_FILENO);
-        close(tubo[0]);
-        execl("/proc/self/exe", programa, modo, ruta.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(tubo[1]);
-    char salida[128] = {};
-    const ssize_t leidos = read(tubo[0], salida, sizeof salida - 1);
-    close(tubo[0]);
-    int estado = 0;
-    waitpid(hijo, &estado, 0);
+    const std::string salida = ttz::medicion::salidaDeHijo({programa, modo, ruta.string()});
     Medida medida;
     std::size_t bytes = 0;
-    if (leidos > 0)
-        std::sscanf(salida, "%ld %zu %lf %ld", &medida.lineas, &bytes, &medida.segundos, &medida.picoKiB);
+    std::sscanf(salida.c_str(), "%ld %zu %lf %ld", &medida.lineas, &bytes, &medida.segundos, &medida.picoKiB);
     return medida;
 }
 
