@@ -1,6 +1,5 @@
 // Measures writing and both ways of reading a large ZEDA file: lines per second and peak memory.
 // Each reading runs in a child process of its own, so that its peak memory is its own.
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>

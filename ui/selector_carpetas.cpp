@@ -5,6 +5,7 @@
 #include "base/archivos.h"
 #include "base/errores.h"
 #include "ui/carpeta_proceso.h"
+#include "ui/nombres_volumen.h"
 #include "ui/subcarpetas.h"
 
 namespace ttz::ui {
@@ -46,6 +47,7 @@ void SelectorCarpetas::cambiarCarpeta(const std::string& carpeta) {
 void SelectorCarpetas::leerCarpeta() {
     auto actual = carpetaProceso();
     filas_ = filasCarpetas(actual, listarSubcarpetas(actual), separadorCarpetas());
+    mostrarComoElVolumen(filas_, actual);
     actual_ = std::move(actual);
     unidadActual_ = unidadDe(unidades_, actual_, separadorCarpetas());
     if (unidadActual_ >= 0) carpetas_.visitar(unidades_[unidadActual_], actual_);
