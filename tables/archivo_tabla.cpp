@@ -31,37 +31,21 @@ ArchivoTabla ArchivoTabla::crearProvisional(const std::filesystem::path& destino
 }
 
 std::uint64_t ArchivoTabla::tamano() const {
-    try {
-        return archivo_.tamano();
-    } catch (const FalloArchivo& fallo) {
-        throw Error(mensajes::errorDeLectura(mostrada_, fallo.what()));
-    }
+    return conMensaje(mensajes::errorDeLectura, [&] { return archivo_.tamano(); });
 }
 
 void ArchivoTabla::leer(std::uint64_t posicion, char* destino, std::size_t bytes) const {
-    std::size_t leidos = 0;
-    try {
-        leidos = archivo_.leer(posicion, destino, bytes);
-    } catch (const FalloArchivo& fallo) {
-        throw Error(mensajes::errorDeLectura(mostrada_, fallo.what()));
-    }
+    const std::size_t leidos =
+        conMensaje(mensajes::errorDeLectura, [&] { return archivo_.leer(posicion, destino, bytes); });
     if (leidos != bytes) throw Error(mensajes::danada(mostrada_));
 }
 
 void ArchivoTabla::escribir(std::uint64_t posicion, std::string_view bytes) {
-    try {
-        archivo_.escribir(posicion, bytes);
-    } catch (const FalloArchivo& fallo) {
-        throw Error(mensajes::errorDeEscritura(mostrada_, fallo.what()));
-    }
+    conMensaje(mensajes::errorDeEscritura, [&] { archivo_.escribir(posicion, bytes); });
 }
 
 void ArchivoTabla::sincronizar() {
-    try {
-        archivo_.sincronizar();
-    } catch (const FalloArchivo& fallo) {
-        throw Error(mensajes::errorDeEscritura(mostrada_, fallo.what()));
-    }
+    conMensaje(mensajes::errorDeEscritura, [&] { archivo_.sincronizar(); });
 }
 
 void ArchivoTabla::publicar(ArchivoTabla* anterior) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "base/archivo.h"
@@ -37,6 +38,17 @@ public:
 
 private:
     ArchivoTabla(Archivo archivo, std::filesystem::path mostrada);
+
+    // The operation's result; its failure raised again as the message that names the table.
+    template <typename Operacion>
+    auto conMensaje(std::string (*mensaje)(const std::filesystem::path&, const std::string&),
+                    Operacion&& operacion) const {
+        try {
+            return operacion();
+        } catch (const FalloArchivo& fallo) {
+            throw Error(mensaje(mostrada_, fallo.what()));
+        }
+    }
 
     Archivo archivo_;
     std::filesystem::path mostrada_;
