@@ -1,6 +1,7 @@
 #include "app/ayuda.h"
 
 #include "base/texto.h"
+#include "base/texto_ruta.h"
 
 namespace ttz {
 
@@ -9,7 +10,7 @@ std::optional<std::filesystem::path> resolverArchivoAyuda(const std::string& nom
     const auto punto = nombre.rfind('.');
     if (punto == std::string::npos) return std::nullopt;
     if (!igualesSinMayusculas(nombre.substr(punto), ".chm")) return std::nullopt;
-    const std::filesystem::path ruta(nombre);
+    const std::filesystem::path ruta = rutaDeTexto(nombre);
     return ruta.has_parent_path() ? ruta : carpetaEjecutable / ruta;
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/ayuda.h"
 
+#include "base/texto_ruta.h"
+
 namespace ttz {
 namespace {
 
@@ -18,7 +20,7 @@ public:
                 reinterpret_cast<void (*)()>(GetProcAddress(biblioteca, "HtmlHelpA")));
     }
     void mostrar(const std::filesystem::path& archivo, unsigned comando, std::uintptr_t dato) override {
-        if (htmlHelp_) htmlHelp_(GetDesktopWindow(), archivo.string().c_str(), comando, dato);
+        if (htmlHelp_) htmlHelp_(GetDesktopWindow(), textoDeRuta(archivo).c_str(), comando, dato);
     }
 
 private:

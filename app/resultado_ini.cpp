@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/errores.h"
+#include "base/texto_ruta.h"
 #include "app/perfil_privado.h"
 
 namespace ttz {
@@ -13,7 +14,7 @@ std::filesystem::path rutaResultado(const std::filesystem::path& ejecutable) {
 
 void escribirResultado(const std::filesystem::path& archivo, std::int32_t transformado) {
     if (!escribirPerfilPrivado(archivo, "Transformadores", "Transformado", std::to_string(transformado)))
-        throw Error("Unable to write to " + archivo.string());
+        throw Error("Unable to write to " + rutaEnMensaje(archivo));
 }
 
 }  // namespace ttz

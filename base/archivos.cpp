@@ -1,6 +1,7 @@
 #include "base/archivos.h"
 
 #include "base/errores.h"
+#include "base/texto_ruta.h"
 
 namespace ttz {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 constexpr std::size_t kBloque = 64 * 1024;
 
 Error errorDeCreacion(const fs::path& ruta, const FalloArchivo& fallo) {
-    return Error("Cannot create file \"" + ruta.string() + "\". " + fallo.what());
+    return Error("Cannot create file \"" + rutaEnMensaje(ruta) + "\". " + fallo.what());
 }
 
 Archivo crearProvisional(const fs::path& ruta, const fs::path& destino) {

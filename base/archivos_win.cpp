@@ -34,9 +34,9 @@ bool existeCarpeta(const fs::path& ruta) {
 char separadorCarpetas() { return '\\'; }
 
 fs::path carpetaDatosPredeterminada() {
-    char valor[MAX_PATH] = {};
-    const DWORD largo = GetEnvironmentVariableA("TTEMP", valor, sizeof valor);
-    return largo > 0 && largo < sizeof valor ? fs::path(std::string(valor, largo)) : fs::path("C:\\TTEMP");
+    wchar_t valor[MAX_PATH] = {};
+    const DWORD largo = GetEnvironmentVariableW(L"TTEMP", valor, MAX_PATH);
+    return largo > 0 && largo < MAX_PATH ? fs::path(std::wstring(valor, largo)) : fs::path(L"C:\\TTEMP");
 }
 
 }  // namespace ttz

@@ -4,6 +4,8 @@
 #include <new>
 #include <system_error>
 
+#include "base/texto_ruta.h"
+
 namespace ttz {
 
 ErrorES::ErrorES(int codigo) : Error(mensaje(codigo)) {}
@@ -28,7 +30,7 @@ namespace {
 
 std::string textoErrorDelSistema(const std::system_error& error, const std::filesystem::path& ruta) {
     std::string texto = "Error del sistema";
-    if (!ruta.empty()) texto += " con \"" + ruta.string() + "\"";
+    if (!ruta.empty()) texto += " con \"" + rutaEnMensaje(ruta) + "\"";
     return texto + ": " + error.code().message();
 }
 

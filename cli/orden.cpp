@@ -1,6 +1,7 @@
 #include "cli/orden.h"
 
 #include "base/archivos.h"
+#include "base/texto_ruta.h"
 #include "transfer/transferencia.h"
 
 namespace ttz::lote {
@@ -53,7 +54,7 @@ private:
     static void guardar(const std::string& nombre, std::optional<fs::path>& destino, const std::string& valor) {
         if (destino) throw ErrorUso("opci\xF3n repetida: " + nombre);
         if (valor.empty()) throw ErrorUso("falta la carpeta tras " + nombre);
-        destino = valor;
+        destino = rutaDeTexto(valor);
     }
 
     const std::vector<std::string>& argumentos_;
@@ -77,7 +78,7 @@ const char* const kUso =
 Orden leerOrden(const std::vector<std::string>& argumentos) { return LectorArgumentos(argumentos).leer(); }
 
 std::string carpetaDeTrabajo(const std::optional<fs::path>& carpeta) {
-    std::string ruta = fs::absolute(carpeta.value_or(fs::current_path())).string();
+    std::string ruta = textoDeRuta(fs::absolute(carpeta.value_or(fs::current_path())));
     while (ruta.size() > 1 && ruta.back() == separadorCarpetas()) ruta.pop_back();
     return componerCarpeta(ruta);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/texto_ruta.h"
 #include "transfer/transferencia.h"
 
 namespace ttz::exportacion {
@@ -13,7 +14,7 @@ struct Contexto {
     Entorno& entorno;
 
     std::filesystem::path ruta(std::string_view archivo) const {
-        return std::filesystem::path(Carpeta + std::string(archivo));
+        return rutaDeTexto(Carpeta + std::string(archivo));
     }
     tablas::AlmacenTablas& almacen() const { return entorno.almacen; }
 

@@ -9,6 +9,7 @@
 #include "import/linea_horario.h"
 #include "import/tablas_importacion.h"
 #include "zeda/archivo_zeda.h"
+#include "base/texto_ruta.h"
 
 namespace ttz::importacion {
 namespace {
@@ -51,7 +52,7 @@ private:
 };
 
 std::vector<std::string> leerDeCarpeta(const std::string& carpeta, const char* nombre) {
-    return zeda::leerArchivoEntero(std::filesystem::path(carpeta + nombre));
+    return zeda::leerArchivoEntero(rutaDeTexto(carpeta + nombre));
 }
 
 void importar(const std::string& carpeta, Entorno& entorno) {
@@ -65,7 +66,7 @@ void importar(const std::string& carpeta, Entorno& entorno) {
         tablas.cerrar();
     }
     lineas.push_back(lineaPie(codigo, entorno.reloj.ahora(), lineas.size() - 1));
-    zeda::escribirArchivo(std::filesystem::path(carpeta + std::string(kArchivoHorario)), lineas);
+    zeda::escribirArchivo(rutaDeTexto(carpeta + std::string(kArchivoHorario)), lineas);
 }
 
 }  // namespace

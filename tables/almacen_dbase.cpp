@@ -1,7 +1,6 @@
 #include "tables/almacen_dbase.h"
 
 #include <optional>
-#include <system_error>
 
 #include "base/archivos.h"
 #include "base/errores.h"
@@ -21,6 +20,12 @@ std::string nombreBase(const std::string& nombre) {
     return base;
 }
 
+// Tempalix makes its data folder; one that is missing is a mistyped TTEMP or Tempalix is not
+// installed, and tables written anywhere else would never be seen.
+void exigirCarpeta(const std::filesystem::path& carpeta) {
+    if (!existeCarpeta(carpeta)) throw Error(mensajes::sinCarpetaDatos(carpeta));
+}
+
 }  // namespace
 
 AlmacenDBase::AlmacenDBase(std::filesystem::path carpetaDatos, char separadorDecimal)
@@ -32,9 +37,7 @@ std::filesystem::path AlmacenDBase::rutaTabla(const std::string& nombre) const {
 
 std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const std::vector<DefinicionCampo>& campos) {
     const std::filesystem::path destino = rutaTabla(nombre);
-    std::error_code error;
-    std::filesystem::create_directories(carpetaDatos_, error);
-    if (error) throw Error(mensajes::noSePuedeCrear(destino, textoErrorSistema(error.value())));
+    exigirCarpeta(carpetaDatos_);
     Reemplazo reemplazo{std::nullopt, resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX"))};
     if (existeArchivo(destino)) reemplazo.anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
     ArchivoTabla provisional = ArchivoTabla::crearProvisional(destino);
@@ -44,6 +47,7 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
 }
 
 std::unique_ptr<Tabla> AlmacenDBase::abrir(const std::string& nombre, ModoApertura modo) {
+    exigirCarpeta(carpetaDatos_);
     const std::filesystem::path ruta = rutaTabla(nombre);
     const bool escritura = modo == ModoApertura::LecturaEscrituraExclusiva;
     ArchivoTabla archivo =

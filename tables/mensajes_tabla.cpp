@@ -1,11 +1,13 @@
 #include "tables/mensajes_tabla.h"
 
+#include "base/texto_ruta.h"
+
 namespace ttz::tablas::mensajes {
 namespace {
 
 std::string entreComillas(const std::filesystem::path& ruta) {
     std::string texto(1, '"');
-    texto += ruta.string();
+    texto += rutaEnMensaje(ruta);
     texto += '"';
     return texto;
 }
@@ -17,6 +19,10 @@ std::string abiertaEnOtroPrograma(const std::filesystem::path& ruta) {
 }
 
 std::string inexistente(const std::filesystem::path& ruta) { return "No existe la tabla " + entreComillas(ruta); }
+
+std::string sinCarpetaDatos(const std::filesystem::path& carpeta) {
+    return "No existe la carpeta de datos de Tempalix " + entreComillas(carpeta);
+}
 
 std::string danada(const std::filesystem::path& ruta) {
     return "La tabla " + entreComillas(ruta) + " est\xE1 da\xF1" "ada";

@@ -8,6 +8,8 @@ namespace ttz::tablas::mensajes {
 
 std::string abiertaEnOtroPrograma(const std::filesystem::path& ruta);
 std::string inexistente(const std::filesystem::path& ruta);
+// The data folder itself, which the store never creates.
+std::string sinCarpetaDatos(const std::filesystem::path& carpeta);
 std::string danada(const std::filesystem::path& ruta);
 std::string soloLectura(const std::filesystem::path& ruta);
 std::string sinEdicion(const std::filesystem::path& ruta);

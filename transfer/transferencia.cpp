@@ -1,6 +1,7 @@
 #include "transfer/transferencia.h"
 
 #include "base/archivos.h"
+#include "base/texto_ruta.h"
 
 namespace ttz {
 
@@ -28,7 +29,7 @@ void trabajarConCursorOcupado(Entorno& entorno, const ReglasResultado& reglas, c
 
 FinTransferencia ejecutarTransferencia(const std::string& carpeta, Entorno& entorno, const ReglasResultado& reglas,
                                        const std::function<void()>& trabajo) {
-    if (!existeCarpeta(carpeta)) {
+    if (!existeCarpeta(rutaDeTexto(carpeta))) {
         entorno.interlocutor.mostrarMensaje("No existe la carpeta");
         if (entorno.estado.alojado()) entorno.estado.Transformado = reglas.sinCarpetaAlojado;
         return FinTransferencia::SinCarpeta;

@@ -11,8 +11,8 @@ using enum IdControl;
 
 constexpr int kAnchoVentana = 599;
 constexpr int kAltoVentana = 270;
-// Without frame and caption the window keeps its framed outer size: a dialog frame of
-// 3 pixels on each side and a caption bar of 19.
+// Without frame and caption the window keeps its framed outer size: where a view cannot ask the
+// system for its frame, a dialog frame of 3 pixels on each side and a caption bar of 19.
 constexpr int kAnchoMarco = 6;
 constexpr int kAltoMarco = 25;
 constexpr int kAltoInferior = 169;
@@ -85,16 +85,18 @@ Rectangulo Escala::operator()(Rectangulo area) const {
 Disposicion::Disposicion(bool alojado, Lado lado)
     : lado_(lado),
       ancho_(kAnchoVentana + (alojado ? kAnchoMarco : 0)),
-      alto_(kAltoVentana + (alojado ? kAltoMarco : 0)),
-      superior_(alto_ - kAltoInferior),
-      divisoria_(lado == Lado::Ambos ? kAnchoExportar : (lado == Lado::Exportar ? ancho_ : 0)) {}
+      alto_(kAltoVentana + (alojado ? kAltoMarco : 0)) {}
 
-Rectangulo Disposicion::area(IdControl panel) const {
+Rectangulo Disposicion::area(IdControl panel) const { return areaEn(panel, ancho_, alto_, Escala(96)); }
+
+Rectangulo Disposicion::areaEn(IdControl panel, int ancho, int alto, const Escala& escala) const {
+    const int inferior = escala(kAltoInferior), superior = alto - inferior;
+    const int divisoria = lado_ == Lado::Ambos ? escala(kAnchoExportar) : (lado_ == Lado::Exportar ? ancho : 0);
     switch (panel) {
-    case Draw3D1: return {0, superior_, ancho_, kAltoInferior};
-    case Draw3D2: return {0, 0, divisoria_, superior_};
-    case Draw3D3: return {divisoria_, 0, ancho_ - divisoria_, superior_};
-    default: return control(panel).area;
+    case Draw3D1: return {0, superior, ancho, inferior};
+    case Draw3D2: return {0, 0, divisoria, superior};
+    case Draw3D3: return {divisoria, 0, ancho - divisoria, superior};
+    default: return escala(control(panel).area);
     }
 }
 

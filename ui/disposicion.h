@@ -89,11 +89,15 @@ public:
     int ancho() const { return ancho_; }
     int alto() const { return alto_; }
     Rectangulo area(IdControl panel) const;
+    // The same in pixels, for a content area of ancho by alto pixels (which a view may take from
+    // the system's frame metrics): the fixed sizes scaled, and the panel that fills the rest
+    // takes exactly what is left, so that none runs past the window's edge.
+    Rectangulo areaEn(IdControl panel, int ancho, int alto, const Escala& escala) const;
     bool visible(IdControl control) const;
 
 private:
     Lado lado_;
-    int ancho_, alto_, superior_, divisoria_;
+    int ancho_, alto_;
 };
 
 // Hosted, the window's top-left corner in the host's client area.

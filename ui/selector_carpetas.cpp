@@ -33,6 +33,10 @@ bool SelectorCarpetas::abrirFila(std::size_t fila) {
 }
 
 bool SelectorCarpetas::elegirUnidad(std::size_t unidad) {
+    // A drive list may tell one choice more than once (Win32 sends two notifications): the drive
+    // it shows already is no new choice, also when it could not be entered.
+    if (static_cast<int>(unidad) == unidadElegida_) return false;
+    unidadElegida_ = static_cast<int>(unidad);
     const auto destino = carpetas_.carpetaDe(unidades_.at(unidad));
     if (destino == actual_) return false;
     cambiarCarpeta(destino);
@@ -50,6 +54,7 @@ void SelectorCarpetas::leerCarpeta() {
     mostrarComoElVolumen(filas_, actual);
     actual_ = std::move(actual);
     unidadActual_ = unidadDe(unidades_, actual_, separadorCarpetas());
+    unidadElegida_ = unidadActual_;
     if (unidadActual_ >= 0) carpetas_.visitar(unidades_[unidadActual_], actual_);
 }
 

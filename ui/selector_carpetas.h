@@ -29,7 +29,8 @@ public:
 
     // A double-click on a row; false when it changes nothing (the current folder's row).
     bool abrirFila(std::size_t fila);
-    // A choice in the drive list: that drive's current folder; false when it changes nothing.
+    // A choice in the drive list: that drive's current folder; false when it changes nothing,
+    // and when the drive is the one last chosen, even if that choice failed.
     bool elegirUnidad(std::size_t unidad);
     void cambiarCarpeta(const std::string& carpeta);
 
@@ -41,6 +42,7 @@ private:
     std::string actual_;
     std::vector<FilaCarpeta> filas_;
     int unidadActual_ = -1;
+    int unidadElegida_ = -1;  // the drive list's row: the current folder's drive, or a drive that failed
 };
 
 }  // namespace ttz::ui

@@ -5,6 +5,7 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "base/texto_ruta.h"
 
 namespace ttz::zeda {
 namespace {
@@ -18,7 +19,7 @@ constexpr int kFinArchivo = -1;
 // ZEDA files are read without a hold, as any other program may have them open.
 Archivo abrirZEDA(const fs::path& ruta) { return Archivo::abrir(resolverMayusculas(ruta), Acceso::Lectura, Retencion::Ninguna); }
 
-std::string entreComillas(const fs::path& ruta) { return "\"" + ruta.string() + "\""; }
+std::string entreComillas(const fs::path& ruta) { return "\"" + rutaEnMensaje(ruta) + "\""; }
 
 [[noreturn]] void fallarSinMemoria(const fs::path& ruta) {
     throw Error("No hay memoria suficiente para leer el archivo " + entreComillas(ruta));

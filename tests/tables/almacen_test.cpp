@@ -253,10 +253,12 @@ TEST_F(PruebaAlmacen, LasTablasSeEncuentranSinImportarMayusculas) {
     EXPECT_EQ(almacen.rutaTabla("nueva"), carpeta / "NUEVA.DBF");
 }
 
-TEST_F(PruebaAlmacen, RecrearCreaLaCarpetaDeDatosQueFalta) {
-    AlmacenDBase enOtra(carpeta / "TTEMP" / "datos", ',');
-    enOtra.recrear("PROFT", {DefinicionCampo::texto("ABREV", 4)})->cerrar();
-    EXPECT_TRUE(fs::is_regular_file(carpeta / "TTEMP" / "datos" / "PROFT.DBF"));
+TEST_F(PruebaAlmacen, UnaCarpetaDeDatosQueFaltaSeNombraYNoSeCrea) {
+    AlmacenDBase enOtra(carpeta / "TTEMP", ',');
+    const std::string mensaje = "No existe la carpeta de datos de Tempalix \"" + (carpeta / "TTEMP").string() + "\"";
+    EXPECT_EQ(mensajeDeError([&] { enOtra.recrear("PROFT", {DefinicionCampo::texto("ABREV", 4)}); }), mensaje);
+    EXPECT_EQ(mensajeDeError([&] { enOtra.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); }), mensaje);
+    EXPECT_FALSE(fs::exists(carpeta / "TTEMP"));
 }
 
 TEST_F(PruebaAlmacen, UnaTablaQueFaltaSeNombra) {

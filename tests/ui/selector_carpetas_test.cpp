@@ -12,6 +12,7 @@
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/carpeta_proceso.h"
+#include "ui/apoyo_puertos_ventana.h"
 #include "ui/selector_carpetas.h"
 
 namespace ttz::ui {
@@ -108,6 +109,25 @@ TEST_F(SelectorCarpetasTest, UnFalloNoCambiaNada) {
         esperarEn(escuela_, 0);
         EXPECT_EQ(selector_->filas(), filas);
     }
+}
+
+// Win32's drive list tells each choice twice: one error box for a drive that cannot be entered,
+// one folder change for a good one.
+TEST_F(SelectorCarpetasTest, UnaEleccionDeUnidadAvisadaDosVecesReaccionaUnaVez) {
+    pruebas::DialogosPrueba dialogos;
+    int cambios = 0;
+    const auto elegirDosVeces = [&](std::size_t unidad) {
+        for (int aviso = 0; aviso < 2; ++aviso)
+            ejecutarProtegido(dialogos, [&] { cambios += selector_->elegirUnidad(unidad); });
+    };
+    elegirDosVeces(2);
+    EXPECT_EQ(dialogos.errores.size(), 1u);
+    EXPECT_EQ(cambios, 0);
+    esperarEn(escuela_, 0);
+    elegirDosVeces(1);
+    EXPECT_EQ(dialogos.errores.size(), 1u);
+    EXPECT_EQ(cambios, 1);
+    esperarEn(usb_, 1);
 }
 
 }  // namespace

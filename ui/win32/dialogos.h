@@ -19,7 +19,8 @@ public:
     void ponerCursorNormal() override;
 
 private:
-    int caja(const std::string& texto, UINT estilo);
+    // aceptar: the button reads "Aceptar" whatever the language of Windows.
+    int caja(const std::string& texto, UINT estilo, bool aceptar);
 
     HWND ventana_ = nullptr;
     int ocupado_ = 0;

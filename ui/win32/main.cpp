@@ -15,9 +15,9 @@ namespace {
 
 // Parameter 0: the running executable's full path, from the system.
 std::filesystem::path rutaEjecutable() {
-    std::string ruta(MAX_PATH, '\0');
+    std::wstring ruta(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD longitud = GetModuleFileNameA(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()));
+        const DWORD longitud = GetModuleFileNameW(nullptr, ruta.data(), static_cast<DWORD>(ruta.size()));
         if (longitud < ruta.size()) return ruta.substr(0, longitud);
         ruta.resize(ruta.size() * 2);
     }

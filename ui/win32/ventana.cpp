@@ -19,6 +19,7 @@ constexpr int kPrimerId = 100;
 constexpr int kAltoDesplegable = 160;  // the drive list's drop-down
 constexpr UINT kVigilanciaAnfitrion = 500;  // milliseconds between looks at the host window
 constexpr UINT kMedirArranque = WM_APP + 1;
+constexpr int kHuecoTrasRotuloRuta = 3;  // between "Ruta Actual:" and the path in "MS Sans Serif"
 
 const DWORD kEstiloIndependiente = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 const DWORD kExtendidoIndependiente = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -123,26 +124,33 @@ void TMForm::entrarEnAnfitrion(std::uint32_t manejador) {
     anfitrion_ = anfitrion;
 }
 
+// The framed dialog's outer size: hosted, without frame or caption, the window keeps it.
+SIZE TMForm::tamanoEnmarcado() const {
+    const Disposicion independiente(false, Lado::Ambos);
+    RECT area{0, 0, escala_(independiente.ancho()), escala_(independiente.alto())};
+    AdjustWindowRectEx(&area, kEstiloIndependiente, FALSE, kExtendidoIndependiente);
+    return {area.right - area.left, area.bottom - area.top};
+}
+
 void TMForm::crearVentana() {
     const auto disposicion = comportamiento_.disposicion();
-    RECT area{0, 0, escala_(disposicion.ancho()), escala_(disposicion.alto())};
+    const SIZE exterior = tamanoEnmarcado();
     DWORD estilo = kEstiloIndependiente, extendido = kExtendidoIndependiente;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
     if (alojada_) {
-        // No frame or caption; the window keeps the framed dialog's outer size (disposicion).
         estilo = (anfitrion_ ? WS_CHILD : WS_POPUP) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
         extendido = WS_EX_CONTROLPARENT | WS_EX_NOPARENTNOTIFY;
         x = y = kPosicionAlojada;
-    } else {
-        AdjustWindowRectEx(&area, estilo, FALSE, extendido);
     }
-    ventana_ = CreateWindowExA(extendido, kClaseVentana, kTituloVentana, estilo, x, y, area.right - area.left,
-                               area.bottom - area.top, anfitrion_, nullptr, GetModuleHandleA(nullptr), this);
+    ventana_ = CreateWindowExA(extendido, kClaseVentana, kTituloVentana, estilo, x, y, exterior.cx, exterior.cy,
+                               anfitrion_, nullptr, GetModuleHandleA(nullptr), this);
     if (!ventana_) throw ErrorAnfitrion(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(anfitrion_)));
     dialogos_.ponerVentana(ventana_);
     SendMessageA(ventana_, WM_SETFONT, reinterpret_cast<WPARAM>(fuenteVentana_), FALSE);
+    RECT contenido{};
+    GetClientRect(ventana_, &contenido);
     for (const auto& panel : paneles()) {
-        const auto zona = escala_(disposicion.area(panel.id));
+        const auto zona = disposicion.areaEn(panel.id, contenido.right, contenido.bottom, escala_);
         hwnd(panel.id) = CreateWindowExA(WS_EX_CONTROLPARENT, kClasePanel, panel.nombre,
                                          WS_CHILD | (disposicion.visible(panel.id) ? WS_VISIBLE : 0), zona.x, zona.y,
                                          zona.ancho, zona.alto, ventana_, nullptr, GetModuleHandleA(nullptr), this);
@@ -185,6 +193,7 @@ void TMForm::crearControl(const Control& descripcion) {
         area.ancho = tamano.cx;
         area.alto = tamano.cy;
     }
+    if (descripcion.id == IdControl::Label2) area.x = std::max(area.x, finDeRotuloRuta());
     if (descripcion.clase == ClaseControl::ListaUnidades) area.alto += escala_(kAltoDesplegable);
     const HWND control = CreateWindowExA(0, clase, descripcion.texto, estilo, area.x, area.y, area.ancho, area.alto,
                                          hwnd(descripcion.panel), reinterpret_cast<HMENU>(idControl(descripcion.id)),
@@ -201,6 +210,15 @@ void TMForm::crearControl(const Control& descripcion) {
     }
 }
 
+// Where "Ruta Actual:" ends, with the gap that it leaves in its own font: a substitute font
+// that is wider pushes the path label to the right instead of under it.
+int TMForm::finDeRotuloRuta() {
+    RECT rotulo{};
+    GetWindowRect(hwnd(IdControl::Label6), &rotulo);
+    MapWindowPoints(nullptr, hwnd(IdControl::Draw3D1), reinterpret_cast<POINT*>(&rotulo), 2);
+    return rotulo.right + escala_(kHuecoTrasRotuloRuta);
+}
+
 void TMForm::mostrar() {
     ShowWindow(ventana_, SW_SHOW);
     UpdateWindow(ventana_);
@@ -214,6 +232,16 @@ std::optional<IdControl> TMForm::idDe(HWND control) const {
 }
 
 void TMForm::enfocar(IdControl control) { SetFocus(hwnd(control)); }
+
+void TMForm::guardarFoco() {
+    const HWND foco = GetFocus();
+    if (foco && IsChild(ventana_, foco)) foco_ = foco;
+}
+
+void TMForm::restaurarFoco() {
+    if (foco_ && IsWindow(foco_) && IsWindowVisible(foco_)) SetFocus(foco_);
+    else enfocar(primerFoco(comportamiento_.disposicion()));
+}
 
 void TMForm::pulsar(IdControl boton) { SendMessageA(hwnd(boton), BM_CLICK, 0, 0); }
 
@@ -294,6 +322,12 @@ LRESULT TMForm::atender(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) {
             destruida_ = true;
             comportamiento_.anfitrionDesaparecido();
         }
+        return 0;
+    case WM_ACTIVATE:
+        // As a dialog does: the focused control is kept while the window is inactive and has the
+        // focus again when it is activated.
+        if (LOWORD(w) == WA_INACTIVE) guardarFoco();
+        else restaurarFoco();
         return 0;
     case WM_PAINT:
         if (medirDesde_) PostMessageA(ventana, kMedirArranque, 0, 0);

@@ -40,7 +40,9 @@ private:
     static LRESULT CALLBACK procVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
     static LRESULT CALLBACK procPanel(HWND panel, UINT mensaje, WPARAM w, LPARAM l);
 
+    SIZE tamanoEnmarcado() const;
     void crearVentana();
+    int finDeRotuloRuta();
     void crearControl(const Control& descripcion);
     void crearFuentes();
     LRESULT atender(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
@@ -62,6 +64,8 @@ private:
     void entrarEnAnfitrion(std::uint32_t manejador) override;
     std::string carpetaActual() const override { return selector_.actual(); }
     void enfocar(IdControl control) override;
+    void guardarFoco();
+    void restaurarFoco();
     void pulsar(IdControl boton) override;
     bool abierta() const override { return ventana_ && !destruida_ && !terminada_; }
     void cerrar() override;
@@ -74,6 +78,7 @@ private:
     HWND anfitrion_ = nullptr;
     HWND ventana_ = nullptr;
     std::array<HWND, kNumControles> controles_{};
+    HWND foco_ = nullptr;  // the control that had the focus when the window was last deactivated
     HFONT fuenteVentana_ = nullptr, fuenteRotulo_ = nullptr, fuenteNegrita_ = nullptr;
     std::vector<std::pair<COLORREF, HBRUSH>> brochas_;
     Escala escala_{96};
