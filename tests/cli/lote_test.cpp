@@ -116,6 +116,24 @@ TEST_F(Lote, CarpetaQueNoExiste) {
     }
 }
 
+// Tempalix makes its data folder: a missing one (a mistyped TTEMP) is named, in UTF-8 whatever the
+// shell's encoding of the argument (cmd passes the ANSI code page), and not created.
+TEST_F(Lote, CarpetaDeDatosQueNoExisteSeNombraYNoSeCrea) {
+#ifdef _WIN32
+    const std::string anioEnConsola = "A\xF1o";
+#else
+    const std::string anioEnConsola = "A\xC3\xB1o";
+#endif
+    copiarEscuela();
+    for (const char* orden : {"exportar", "importar"}) {
+        const auto r = ejecutar(std::string(orden) + " --datos " + anioEnConsola);
+        EXPECT_EQ(r.estado, 2) << orden;
+        EXPECT_EQ(r.salida, "") << orden;
+        EXPECT_EQ(r.errores, "No existe la carpeta de datos de Tempalix \"A\xC3\xB1o\"\n") << orden;
+        EXPECT_FALSE(fs::exists(trabajo.ruta() / fs::path(u8"A\u00F1o"))) << orden;
+    }
+}
+
 // The message is printed as the error box shows it, in UTF-8, with the full stop added.
 TEST_F(Lote, ErrorQueTerminaLaExportacion) {
     copiarEscuela();
