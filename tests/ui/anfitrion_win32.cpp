@@ -3,6 +3,10 @@
 // Usage: anfitrion_win32 <tool> <case>; the cases:
 //   exportar   Enter on the export button; every box is read and answered with Enter; the tool
 //              ends by itself with 0 after "Proceso finalizado"
+//   acentos    the same, started in a folder "A\xF1o 2026": first the folder list's current row
+//              must read so, in the ANSI code page
+//   foco       standalone: Enter on the focused export button, the boxes answered; the focus is
+//              then back on that button and Enter there exports again; closed, it ends with 0
 //   cerrar     WM_CLOSE to the tool's window before any transfer; it ends with 0
 //   destruir   the host window is destroyed; the tool ends with 0
 //   invalido   handle "12G4": the error box names it, then a standalone window, closed; 0
@@ -11,6 +15,7 @@
 // Exit status 0 when the case holds; otherwise what failed on standard error.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -147,20 +152,64 @@ HWND hijaAlojada(HWND anfitrion) {
     return hija;
 }
 
-void exportar(const std::string& herramienta) {
-    const HWND anfitrion = crearAnfitrion();
-    const auto proceso = arrancar(herramienta, "exportar " + hexadecimal(anfitrion));
-    const HWND hija = hijaAlojada(anfitrion);
-    const HWND boton = descendiente(hija, "Button", "Aceptar");
-    if (!boton) fallar("sin boton Aceptar visible");
+// Enter on the button; every box is answered until the last one, "Proceso finalizado", or until
+// the tool ends.
+void pulsarYResponder(HWND boton, const Proceso& proceso) {
     PostMessageA(boton, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     std::string ultimo;
     while (esperar([&] { return caja() || proceso.termino(); }) && !proceso.termino()) {
         ultimo = responderCaja(caja(), "Aceptar");
         std::printf("caja: %s\n", ultimo.c_str());
+        if (ultimo == "Proceso finalizado") break;
     }
     if (ultimo != "Proceso finalizado") fallar("la ultima caja dice \"" + ultimo + "\"");
+}
+
+// The folder list's selected row, the current folder's name, in the ANSI code page. It is asked
+// for in UTF-16, which Wine passes whole between processes.
+std::string filaActual(HWND ventana) {
+    const HWND lista = FindWindowExA(FindWindowExA(ventana, nullptr, "TDraw3D", "Draw3D1"), nullptr, "ListBox", nullptr);
+    const auto fila = SendMessageW(lista, LB_GETCURSEL, 0, 0);
+    std::wstring ancho(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(lista, LB_GETTEXTLEN, fila, 0))), L'\0');
+    SendMessageW(lista, LB_GETTEXT, fila, reinterpret_cast<LPARAM>(ancho.data()));
+    char texto[MAX_PATH] = "";
+    WideCharToMultiByte(CP_ACP, 0, ancho.c_str(), -1, texto, sizeof texto, nullptr, nullptr);
+    return texto;
+}
+
+void exportar(const std::string& herramienta, const char* carpetaEsperada = nullptr) {
+    const HWND anfitrion = crearAnfitrion();
+    const auto proceso = arrancar(herramienta, "exportar " + hexadecimal(anfitrion));
+    const HWND hija = hijaAlojada(anfitrion);
+    if (carpetaEsperada && filaActual(hija) != carpetaEsperada)
+        fallar("la carpeta actual se lee \"" + filaActual(hija) + "\"");
+    const HWND boton = descendiente(hija, "Button", "Aceptar");
+    if (!boton) fallar("sin boton Aceptar visible");
+    pulsarYResponder(boton, proceso);
     terminaCon(proceso, 0, "tras exportar");
+}
+
+HWND foco(HWND ventana) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(ventana, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void volverAlFoco(const std::string& herramienta) {
+    const auto proceso = arrancar(herramienta, "");
+    HWND ventana = nullptr, boton = nullptr;
+    if (!esperar([&] {
+            ventana = FindWindowA("TMForm", "Exportar e importar datos entre Tempalix y ZEDA");
+            return ventana && (boton = foco(ventana)) && texto(boton) == "Aceptar";
+        }))
+        fallar("al empezar, el foco no esta en el boton de exportar");
+    pulsarYResponder(boton, proceso);
+    if (!esperar([&] { return foco(ventana) == boton; })) fallar("tras la caja, el foco no vuelve al boton");
+    std::printf("el foco vuelve al boton\n");
+    pulsarYResponder(foco(ventana), proceso);
+    PostMessageA(ventana, WM_CLOSE, 0, 0);
+    terminaCon(proceso, 0, "independiente cerrada");
 }
 
 void cerrar(const std::string& herramienta) {
@@ -202,9 +251,11 @@ void sinVentana(const std::string& herramienta) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) fallar("uso: anfitrion_win32 <herramienta> exportar|cerrar|destruir|invalido|sinventana");
+    if (argc != 3) fallar("uso: anfitrion_win32 <herramienta> exportar|acentos|foco|cerrar|destruir|invalido|sinventana");
     const std::string herramienta = argv[1], caso = argv[2];
     if (caso == "exportar") exportar(herramienta);
+    else if (caso == "acentos") exportar(herramienta, "A\xF1o 2026");
+    else if (caso == "foco") volverAlFoco(herramienta);
     else if (caso == "cerrar") cerrar(herramienta);
     else if (caso == "destruir") destruir(herramienta);
     else if (caso == "invalido") invalido(herramienta);

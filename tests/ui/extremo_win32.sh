@@ -2,7 +2,9 @@
 # The Win32 window hosted end to end, under Wine on a virtual X server: a host program of its
 # own (anfitrion_win32.exe) starts the tool in its window on the sample school, from a copy of
 # the executable's folder and with an empty data folder (TTEMP). Cases: an export by keyboard
-# ends by itself after "Proceso finalizado" and leaves 1 in Tempalix.ini; WM_CLOSE from the host
+# ends by itself after "Proceso finalizado" and leaves 1 in Tempalix.ini; the same with the tool
+# in "Gestión Escolar" and the school in "Año 2026"; standalone, the focus back on the export
+# button after the box, written nothing; WM_CLOSE from the host
 # before any transfer leaves 0; the host window destroyed, the tool ends (0 written); an invalid
 # handle gives the error box and a standalone window that writes nothing; a handle that names
 # no window gives the error box, status 1 and nothing written.
@@ -33,6 +35,22 @@ if [ "${4:-}" = --dentro ]; then
     if [ -e "$ini" ]; then echo "caso $1: se escribio Tempalix.ini"; fallos=1; else echo "caso $1: nada escrito"; fi
   }
   caso exportar && resultado exportar 1
+  # Spanish names: Tempalix installed in a folder with an accent, ZEDA's files in one with ñ.
+  acentos() {
+    local bin="$tmp/Gestión Escolar" escuela="$tmp/Año 2026" datos="$tmp/TTEMP-acentos"
+    local ini=$bin/Tempalix.ini  # where resultado looks, for this case
+    mkdir -p "$bin" "$escuela" "$datos"
+    cp "$tmp/bin/transtempaloszeda.exe" "$bin/"
+    cp -r "$tmp/escuela"/. "$escuela/"
+    (cd "$escuela" && TTEMP=$(windows "$datos") wine "$tmp/bin/anfitrion_win32.exe" \
+      "$(windows "$bin/transtempaloszeda.exe")" acentos) || { echo "caso acentos: falla"; fallos=1; return; }
+    resultado acentos 1
+    local tablas
+    tablas=$(ls "$datos" | grep -c '\.DBF$')
+    if [ "$tablas" -eq 6 ]; then echo "caso acentos: seis tablas"; else echo "caso acentos: $tablas tablas"; fallos=1; fi
+  }
+  acentos
+  caso foco && nada foco
   caso cerrar && resultado cerrar 0
   caso destruir && resultado destruir 0
   caso invalido && nada invalido
