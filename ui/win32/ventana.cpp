@@ -24,7 +24,8 @@ constexpr int kHuecoTrasRotuloRuta = 3;  // between "Ruta Actual:" and the path 
 const DWORD kEstiloIndependiente = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 const DWORD kExtendidoIndependiente = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-// The one window of the process, for the thread timer that watches its host.
+// The one window of the process, for the thread timer that watches its host and the focus
+// events: neither callback carries data of its own.
 TMForm* instancia = nullptr;
 
 int idControl(IdControl id) { return kPrimerId + static_cast<int>(id); }
@@ -70,6 +71,17 @@ void registrarClases(WNDPROC ventana, WNDPROC panel) {
 }
 
 void CALLBACK vigilarAnfitrion(HWND, UINT, UINT_PTR temporizador, DWORD);
+void CALLBACK seguirFoco(HWINEVENTHOOK, DWORD suceso, HWND ventana, LONG, LONG, DWORD, DWORD);
+
+GanchoSucesos seguirSuceso(DWORD suceso, DWORD proceso) {
+    return GanchoSucesos(SetWinEventHook(suceso, suceso, nullptr, seguirFoco, proceso, 0, WINEVENT_OUTOFCONTEXT));
+}
+
+HWND focoDelHilo(HWND ventana) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(ventana, nullptr), &info) ? info.hwndFocus : nullptr;
+}
 
 Tecla teclaDe(WPARAM codigo) {
     switch (codigo) {
@@ -157,7 +169,10 @@ void TMForm::crearVentana() {
     }
     for (const auto& descripcion : controles()) crearControl(descripcion);
     actualizarSelector();
-    if (anfitrion_) SetTimer(nullptr, 0, kVigilanciaAnfitrion, vigilarAnfitrion);
+    if (!anfitrion_) return;
+    SetTimer(nullptr, 0, kVigilanciaAnfitrion, vigilarAnfitrion);
+    // A child window is never activated itself: the focus is followed through the system's events.
+    ganchosFoco_ = {seguirSuceso(EVENT_OBJECT_FOCUS, GetCurrentProcessId()), seguirSuceso(EVENT_SYSTEM_FOREGROUND, 0)};
 }
 
 HFONT TMForm::fuenteDe(const Control& descripcion) const {
@@ -236,6 +251,15 @@ void TMForm::enfocar(IdControl control) { SetFocus(hwnd(control)); }
 void TMForm::guardarFoco() {
     const HWND foco = GetFocus();
     if (foco && IsChild(ventana_, foco)) foco_ = foco;
+}
+
+// Hosted: the focus that our controls take is kept; when the host's window comes back to the
+// foreground keeping the focus for itself, as a window without a dialog's manners does, the
+// control that had it last has it again.
+void TMForm::sucesoDeFoco(DWORD suceso, HWND ventana) {
+    if (suceso == EVENT_OBJECT_FOCUS && ventana && IsChild(ventana_, ventana)) foco_ = ventana;
+    const HWND raiz = GetAncestor(ventana_, GA_ROOT);
+    if (suceso == EVENT_SYSTEM_FOREGROUND && foco_ && ventana == raiz && focoDelHilo(raiz) == raiz) restaurarFoco();
 }
 
 void TMForm::restaurarFoco() {
@@ -542,6 +566,10 @@ namespace {
 
 void CALLBACK vigilarAnfitrion(HWND, UINT, UINT_PTR temporizador, DWORD) {
     if (instancia) instancia->vigilar(temporizador);
+}
+
+void CALLBACK seguirFoco(HWINEVENTHOOK, DWORD suceso, HWND ventana, LONG, LONG, DWORD, DWORD) {
+    if (instancia) instancia->sucesoDeFoco(suceso, ventana);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
+#include <type_traits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,11 @@
 #include "ui/win32/dialogos.h"
 
 namespace ttz::ui {
+
+struct DesengancharSucesos {
+    void operator()(HWINEVENTHOOK gancho) const { UnhookWinEvent(gancho); }
+};
+using GanchoSucesos = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, DesengancharSucesos>;
 
 class TMForm : private VistaVentana {
 public:
@@ -34,6 +41,8 @@ public:
     // The host watch's timer: once the host window (or ours with it) is gone, the window
     // closes as on any close.
     void vigilar(UINT_PTR temporizador);
+    // A focus event of the system (focus taken, window brought to the foreground).
+    void sucesoDeFoco(DWORD suceso, HWND ventana);
 
 private:
     static constexpr std::size_t kNumControles = static_cast<std::size_t>(IdControl::BClose) + 1;
@@ -79,6 +88,7 @@ private:
     HWND ventana_ = nullptr;
     std::array<HWND, kNumControles> controles_{};
     HWND foco_ = nullptr;  // the control that had the focus when the window was last deactivated
+    std::array<GanchoSucesos, 2> ganchosFoco_;
     HFONT fuenteVentana_ = nullptr, fuenteRotulo_ = nullptr, fuenteNegrita_ = nullptr;
     std::vector<std::pair<COLORREF, HBRUSH>> brochas_;
     Escala escala_{96};
