@@ -3,8 +3,8 @@
 // Usage: anfitrion_win32 <tool> <case>; the cases:
 //   exportar   Enter on the export button; every box is read and answered with Enter; the tool
 //              ends by itself with 0 after "Proceso finalizado"
-//   acentos    the same, started in a folder "A\xF1o 2026": first the folder list's current row
-//              must read so, in the ANSI code page
+//   acentos    the same, started in a folder "A\xF1o 2026" with a subfolder "Direcci\xF3n": first
+//              the folder list's rows must read so, in the ANSI code page
 //   foco       standalone: Enter on the focused export button, the boxes answered; the focus is
 //              then back on that button and Enter there exports again; closed, it ends with 0
 //   cerrar     WM_CLOSE to the tool's window before any transfer; it ends with 0
@@ -165,24 +165,28 @@ void pulsarYResponder(HWND boton, const Proceso& proceso) {
     if (ultimo != "Proceso finalizado") fallar("la ultima caja dice \"" + ultimo + "\"");
 }
 
-// The folder list's selected row, the current folder's name, in the ANSI code page. It is asked
-// for in UTF-16, which Wine passes whole between processes.
-std::string filaActual(HWND ventana) {
+// The folder list's rows from the selected one (the current folder) on, in the ANSI code page,
+// one a line. They are asked for in UTF-16, which Wine passes whole between processes.
+std::string filasDesdeLaActual(HWND ventana) {
     const HWND lista = FindWindowExA(FindWindowExA(ventana, nullptr, "TDraw3D", "Draw3D1"), nullptr, "ListBox", nullptr);
-    const auto fila = SendMessageW(lista, LB_GETCURSEL, 0, 0);
-    std::wstring ancho(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(lista, LB_GETTEXTLEN, fila, 0))), L'\0');
-    SendMessageW(lista, LB_GETTEXT, fila, reinterpret_cast<LPARAM>(ancho.data()));
-    char texto[MAX_PATH] = "";
-    WideCharToMultiByte(CP_ACP, 0, ancho.c_str(), -1, texto, sizeof texto, nullptr, nullptr);
-    return texto;
+    std::string filas;
+    const auto total = SendMessageW(lista, LB_GETCOUNT, 0, 0);
+    for (auto fila = SendMessageW(lista, LB_GETCURSEL, 0, 0); fila >= 0 && fila < total; ++fila) {
+        std::wstring ancho(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(lista, LB_GETTEXTLEN, fila, 0))), L'\0');
+        SendMessageW(lista, LB_GETTEXT, fila, reinterpret_cast<LPARAM>(ancho.data()));
+        char texto[MAX_PATH] = "";
+        WideCharToMultiByte(CP_ACP, 0, ancho.c_str(), -1, texto, sizeof texto, nullptr, nullptr);
+        filas += texto + std::string("\n");
+    }
+    return filas;
 }
 
-void exportar(const std::string& herramienta, const char* carpetaEsperada = nullptr) {
+void exportar(const std::string& herramienta, const char* filasEsperadas = nullptr) {
     const HWND anfitrion = crearAnfitrion();
     const auto proceso = arrancar(herramienta, "exportar " + hexadecimal(anfitrion));
     const HWND hija = hijaAlojada(anfitrion);
-    if (carpetaEsperada && filaActual(hija) != carpetaEsperada)
-        fallar("la carpeta actual se lee \"" + filaActual(hija) + "\"");
+    if (filasEsperadas && filasDesdeLaActual(hija) != filasEsperadas)
+        fallar("la lista de carpetas se lee \"" + filasDesdeLaActual(hija) + "\"");
     const HWND boton = descendiente(hija, "Button", "Aceptar");
     if (!boton) fallar("sin boton Aceptar visible");
     pulsarYResponder(boton, proceso);
@@ -254,7 +258,7 @@ int main(int argc, char** argv) {
     if (argc != 3) fallar("uso: anfitrion_win32 <herramienta> exportar|acentos|foco|cerrar|destruir|invalido|sinventana");
     const std::string herramienta = argv[1], caso = argv[2];
     if (caso == "exportar") exportar(herramienta);
-    else if (caso == "acentos") exportar(herramienta, "A\xF1o 2026");
+    else if (caso == "acentos") exportar(herramienta, "A\xF1o 2026\nDirecci\xF3n\n");
     else if (caso == "foco") volverAlFoco(herramienta);
     else if (caso == "cerrar") cerrar(herramienta);
     else if (caso == "destruir") destruir(herramienta);

@@ -3,7 +3,7 @@
 # own (anfitrion_win32.exe) starts the tool in its window on the sample school, from a copy of
 # the executable's folder and with an empty data folder (TTEMP). Cases: an export by keyboard
 # ends by itself after "Proceso finalizado" and leaves 1 in Tempalix.ini; the same with the tool
-# in "Gestión Escolar" and the school in "Año 2026"; standalone, the focus back on the export
+# in "Gestión Escolar" and the school in "Año 2026" (with a subfolder "Dirección"); standalone, the focus back on the export
 # button after the box, written nothing; WM_CLOSE from the host
 # before any transfer leaves 0; the host window destroyed, the tool ends (0 written); an invalid
 # handle gives the error box and a standalone window that writes nothing; a handle that names
@@ -39,7 +39,7 @@ if [ "${4:-}" = --dentro ]; then
   acentos() {
     local bin="$tmp/Gestión Escolar" escuela="$tmp/Año 2026" datos="$tmp/TTEMP-acentos"
     local ini=$bin/Tempalix.ini  # where resultado looks, for this case
-    mkdir -p "$bin" "$escuela" "$datos"
+    mkdir -p "$bin" "$escuela/Dirección" "$datos"
     cp "$tmp/bin/transtempaloszeda.exe" "$bin/"
     cp -r "$tmp/escuela"/. "$escuela/"
     (cd "$escuela" && TTEMP=$(windows "$datos") wine "$tmp/bin/anfitrion_win32.exe" \
