@@ -3,26 +3,10 @@
 #include <initializer_list>
 #include <vector>
 
+#include "ui/win32/gdi.h"
+
 namespace ttz::ui {
 namespace {
-
-// A GDI object selected into a device context for one scope, then deleted.
-class Seleccion {
-public:
-    Seleccion(HDC contexto, HGDIOBJ objeto)
-        : contexto_(contexto), objeto_(objeto), anterior_(SelectObject(contexto, objeto)) {}
-    ~Seleccion() {
-        SelectObject(contexto_, anterior_);
-        DeleteObject(objeto_);
-    }
-    Seleccion(const Seleccion&) = delete;
-    Seleccion& operator=(const Seleccion&) = delete;
-
-private:
-    HDC contexto_;
-    HGDIOBJ objeto_;
-    HGDIOBJ anterior_;
-};
 
 // Drawing in a picture's design pixels: the context scaled by factor from (x, y).
 class Lienzo {
@@ -38,20 +22,21 @@ public:
     Lienzo& operator=(const Lienzo&) = delete;
 
     void rellenar(RECT area, COLORREF color) const {
-        const HBRUSH brocha = CreateSolidBrush(color);
-        FillRect(contexto_, &area, brocha);
-        DeleteObject(brocha);
+        const gdi::Brocha brocha(CreateSolidBrush(color));
+        FillRect(contexto_, &area, brocha.get());
     }
     void poligono(std::initializer_list<POINT> puntos, COLORREF borde, COLORREF relleno) const {
-        const Seleccion pluma(contexto_, CreatePen(PS_SOLID, 1, borde));
-        const Seleccion brocha(contexto_, CreateSolidBrush(relleno));
+        const gdi::Pluma pluma(CreatePen(PS_SOLID, 1, borde));
+        const gdi::Brocha brocha(CreateSolidBrush(relleno));
+        const gdi::Seleccion conPluma(contexto_, pluma.get()), conBrocha(contexto_, brocha.get());
         const std::vector<POINT> vertices(puntos);
         Polygon(contexto_, vertices.data(), static_cast<int>(vertices.size()));
     }
     void linea(std::initializer_list<POINT> puntos, COLORREF color, int grosor) const {
         LOGBRUSH trazo{BS_SOLID, color, 0};
-        const Seleccion pluma(contexto_, ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                                                      grosor, &trazo, 0, nullptr));
+        const gdi::Pluma pluma(
+            ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, grosor, &trazo, 0, nullptr));
+        const gdi::Seleccion conPluma(contexto_, pluma.get());
         const std::vector<POINT> vertices(puntos);
         Polyline(contexto_, vertices.data(), static_cast<int>(vertices.size()));
     }
@@ -63,21 +48,22 @@ private:
 
 void pintarBandas(HDC contexto, int ancho, const std::vector<Banda>& bandas) {
     for (const auto& banda : bandas) {
-        const HBRUSH brocha = CreateSolidBrush(colorGdi(banda.color));
+        const gdi::Brocha brocha(CreateSolidBrush(colorGdi(banda.color)));
         const RECT area{0, banda.y, ancho, banda.y + banda.alto};
-        FillRect(contexto, &area, brocha);
-        DeleteObject(brocha);
+        FillRect(contexto, &area, brocha.get());
     }
 }
 
 void pintarBisel(HDC contexto, SIZE tamano) {
+    const gdi::Pluma luz(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    const gdi::Pluma sombra(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
     {
-        const Seleccion luz(contexto, CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+        const gdi::Seleccion conLuz(contexto, luz.get());
         MoveToEx(contexto, 0, tamano.cy - 1, nullptr);
         LineTo(contexto, 0, 0);
         LineTo(contexto, tamano.cx, 0);
     }
-    const Seleccion sombra(contexto, CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    const gdi::Seleccion conSombra(contexto, sombra.get());
     MoveToEx(contexto, 0, tamano.cy - 1, nullptr);
     LineTo(contexto, tamano.cx - 1, tamano.cy - 1);
     LineTo(contexto, tamano.cx - 1, -1);
@@ -88,12 +74,12 @@ const COLORREF kContorno = RGB(128, 128, 0), kAmarillo = RGB(255, 255, 128), kGr
 }  // namespace
 
 void pintarPanel(HDC destino, SIZE tamano, const ColoresPanel& colores) {
-    const HDC memoria = CreateCompatibleDC(destino);
-    const Seleccion lamina(memoria, CreateCompatibleBitmap(destino, tamano.cx, tamano.cy));
+    const gdi::ContextoMemoria memoria(destino);
+    const gdi::Lamina lamina(CreateCompatibleBitmap(destino, tamano.cx, tamano.cy));
+    const gdi::Seleccion conLamina(memoria, lamina.get());
     pintarBandas(memoria, tamano.cx, bandasPanel(tamano.cy, colores.arriba, colores.medio, colores.abajo));
     pintarBisel(memoria, tamano);
     BitBlt(destino, 0, 0, tamano.cx, tamano.cy, memoria, 0, 0, SRCCOPY);
-    DeleteDC(memoria);
 }
 
 void pintarGlifo(HDC destino, int x, int y, double factor, Glifo glifo) {

@@ -8,6 +8,7 @@
 #include "base/archivos.h"
 #include "ui/acortar_ruta.h"
 #include "ui/anfitrion.h"
+#include "ui/win32/gdi.h"
 #include "ui/win32/pintura.h"
 
 namespace ttz::ui {
@@ -17,42 +18,35 @@ constexpr const char* kClaseVentana = "TMForm";
 constexpr const char* kClasePanel = "TDraw3D";
 constexpr int kPrimerId = 100;
 constexpr int kAltoDesplegable = 160;  // the drive list's drop-down
-constexpr UINT kVigilanciaAnfitrion = 500;  // milliseconds between looks at the host window
+constexpr UINT_PTR kVigilanciaAnfitrion = 1;  // the host watch's timer
+constexpr UINT kPeriodoVigilancia = 500;      // milliseconds between its looks at the host window
 constexpr UINT kMedirArranque = WM_APP + 1;
 constexpr int kHuecoTrasRotuloRuta = 3;  // between "Ruta Actual:" and the path in "MS Sans Serif"
 
 const DWORD kEstiloIndependiente = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 const DWORD kExtendidoIndependiente = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-// The one window of the process, for the thread timer that watches its host and the focus
-// events: neither callback carries data of its own.
-TMForm* instancia = nullptr;
-
 int idControl(IdControl id) { return kPrimerId + static_cast<int>(id); }
 
-HFONT crearFuente(const Fuente& fuente, int puntosPorPulgada) {
-    return CreateFontA(-MulDiv(fuente.puntos, puntosPorPulgada, 72), 0, 0, 0, fuente.negrita ? FW_BOLD : FW_NORMAL,
+gdi::Fuente crearFuente(const Fuente& fuente, int puntosPorPulgada) {
+    return gdi::Fuente(CreateFontA(-MulDiv(fuente.puntos, puntosPorPulgada, 72), 0, 0, 0, fuente.negrita ? FW_BOLD : FW_NORMAL,
                        FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, fuente.familia);
+                       DEFAULT_PITCH | FF_SWISS, fuente.familia));
 }
 
 SIZE medirTexto(HWND ventana, HFONT fuente, const std::string& texto) {
-    const HDC contexto = GetDC(ventana);
-    const HGDIOBJ anterior = SelectObject(contexto, fuente);
+    const gdi::ContextoVentana contexto(ventana);
+    const gdi::Seleccion conFuente(contexto, fuente);
     SIZE tamano{};
     GetTextExtentPoint32A(contexto, texto.c_str(), static_cast<int>(texto.size()), &tamano);
-    SelectObject(contexto, anterior);
-    ReleaseDC(ventana, contexto);
     return tamano;
 }
 
 int alturaTexto(HFONT fuente) {
-    const HDC contexto = GetDC(nullptr);
-    const HGDIOBJ anterior = SelectObject(contexto, fuente);
+    const gdi::ContextoVentana contexto(nullptr);
+    const gdi::Seleccion conFuente(contexto, fuente);
     TEXTMETRICA medidas{};
     GetTextMetricsA(contexto, &medidas);
-    SelectObject(contexto, anterior);
-    ReleaseDC(nullptr, contexto);
     return medidas.tmHeight;
 }
 
@@ -68,13 +62,6 @@ void registrarClases(WNDPROC ventana, WNDPROC panel) {
     clase.hbrBackground = nullptr;
     clase.lpszClassName = kClasePanel;
     RegisterClassA(&clase);
-}
-
-void CALLBACK vigilarAnfitrion(HWND, UINT, UINT_PTR temporizador, DWORD);
-void CALLBACK seguirFoco(HWINEVENTHOOK, DWORD suceso, HWND ventana, LONG, LONG, DWORD, DWORD);
-
-GanchoSucesos seguirSuceso(DWORD suceso, DWORD proceso) {
-    return GanchoSucesos(SetWinEventHook(suceso, suceso, nullptr, seguirFoco, proceso, 0, WINEVENT_OUTOFCONTEXT));
 }
 
 HWND focoDelHilo(HWND ventana) {
@@ -101,7 +88,6 @@ TMForm::TMForm(const std::vector<std::string>& parametros, PuertosVentana puerto
     : dialogos_(dialogos),
       selector_(unidadesDelSistema(), [this] { informarExcepcionActual(dialogos_); }),
       comportamiento_(*this, std::move(puertos)) {
-    instancia = this;
     registrarClases(&TMForm::procVentana, &TMForm::procPanel);
     crearFuentes();
     comportamiento_.FormCreate(parametros);
@@ -113,20 +99,15 @@ TMForm::~TMForm() {
         cerrando_ = true;
         DestroyWindow(ventana_);
     }
-    for (HFONT fuente : {fuenteVentana_, fuenteRotulo_, fuenteNegrita_}) DeleteObject(fuente);
-    for (const auto& [color, brocha] : brochas_) DeleteObject(brocha);
-    instancia = nullptr;
 }
 
 // Sizes at 96 dots per inch scale by the window font's text height over 13.
 void TMForm::crearFuentes() {
-    const HDC pantalla = GetDC(nullptr);
-    const int puntosPorPulgada = GetDeviceCaps(pantalla, LOGPIXELSY);
-    ReleaseDC(nullptr, pantalla);
+    const int puntosPorPulgada = GetDeviceCaps(gdi::ContextoVentana(nullptr), LOGPIXELSY);
     fuenteVentana_ = crearFuente(kFuenteVentana, puntosPorPulgada);
     fuenteNegrita_ = crearFuente({kFuenteVentana.familia, kFuenteVentana.puntos, true}, puntosPorPulgada);
     fuenteRotulo_ = crearFuente(*control(IdControl::Label3).fuente, puntosPorPulgada);
-    escala_ = Escala::porAlturaTexto(alturaTexto(fuenteVentana_));
+    escala_ = Escala::porAlturaTexto(alturaTexto(fuenteVentana_.get()));
 }
 
 void TMForm::entrarEnAnfitrion(std::uint32_t manejador) {
@@ -158,7 +139,7 @@ void TMForm::crearVentana() {
                                anfitrion_, nullptr, GetModuleHandleA(nullptr), this);
     if (!ventana_) throw ErrorAnfitrion(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(anfitrion_)));
     dialogos_.ponerVentana(ventana_);
-    SendMessageA(ventana_, WM_SETFONT, reinterpret_cast<WPARAM>(fuenteVentana_), FALSE);
+    SendMessageA(ventana_, WM_SETFONT, reinterpret_cast<WPARAM>(fuenteVentana_.get()), FALSE);
     RECT contenido{};
     GetClientRect(ventana_, &contenido);
     for (const auto& panel : paneles()) {
@@ -169,15 +150,12 @@ void TMForm::crearVentana() {
     }
     for (const auto& descripcion : controles()) crearControl(descripcion);
     actualizarSelector();
-    if (!anfitrion_) return;
-    SetTimer(nullptr, 0, kVigilanciaAnfitrion, vigilarAnfitrion);
-    // A child window is never activated itself: the focus is followed through the system's events.
-    ganchosFoco_ = {seguirSuceso(EVENT_OBJECT_FOCUS, GetCurrentProcessId()), seguirSuceso(EVENT_SYSTEM_FOREGROUND, 0)};
+    if (anfitrion_) SetTimer(ventana_, kVigilanciaAnfitrion, kPeriodoVigilancia, nullptr);
 }
 
 HFONT TMForm::fuenteDe(const Control& descripcion) const {
-    if (!descripcion.fuente) return fuenteVentana_;
-    return std::string_view(descripcion.fuente->familia) == kFuenteVentana.familia ? fuenteNegrita_ : fuenteRotulo_;
+    if (!descripcion.fuente) return fuenteVentana_.get();
+    return (std::string_view(descripcion.fuente->familia) == kFuenteVentana.familia ? fuenteNegrita_ : fuenteRotulo_).get();
 }
 
 void TMForm::crearControl(const Control& descripcion) {
@@ -253,13 +231,14 @@ void TMForm::guardarFoco() {
     if (foco && IsChild(ventana_, foco)) foco_ = foco;
 }
 
-// Hosted: the focus that our controls take is kept; when the host's window comes back to the
-// foreground keeping the focus for itself, as a window without a dialog's manners does, the
-// control that had it last has it again.
-void TMForm::sucesoDeFoco(DWORD suceso, HWND ventana) {
-    if (suceso == EVENT_OBJECT_FOCUS && ventana && IsChild(ventana_, ventana)) foco_ = ventana;
+// Hosted, the window is a child and is never activated itself: the focus that its controls take
+// is kept; when the host's window is active again keeping the focus for itself, as a window
+// without a dialog's manners does, the control that had it last has it again.
+void TMForm::seguirFocoAlojada() {
     const HWND raiz = GetAncestor(ventana_, GA_ROOT);
-    if (suceso == EVENT_SYSTEM_FOREGROUND && foco_ && ventana == raiz && focoDelHilo(raiz) == raiz) restaurarFoco();
+    const HWND foco = focoDelHilo(raiz);
+    if (foco && IsChild(ventana_, foco)) foco_ = foco;
+    else if (foco_ && foco == raiz && GetForegroundWindow() == raiz) restaurarFoco();
 }
 
 void TMForm::restaurarFoco() {
@@ -347,6 +326,9 @@ LRESULT TMForm::atender(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) {
             comportamiento_.anfitrionDesaparecido();
         }
         return 0;
+    case WM_TIMER:
+        if (w == kVigilanciaAnfitrion) vigilarAnfitrion();
+        return 0;
     case WM_ACTIVATE:
         // As a dialog does: the focused control is kept while the window is inactive and has the
         // focus again when it is activated.
@@ -419,10 +401,10 @@ void TMForm::ordenDeControl(IdControl id, int aviso) {
 }
 
 HBRUSH TMForm::brocha(ColorRGB color) {
-    const COLORREF gdi = colorGdi(color);
-    const auto hallada = std::ranges::find(brochas_, gdi, &std::pair<COLORREF, HBRUSH>::first);
-    if (hallada != brochas_.end()) return hallada->second;
-    return brochas_.emplace_back(gdi, CreateSolidBrush(gdi)).second;
+    const COLORREF rgb = colorGdi(color);
+    const auto hallada = std::ranges::find(brochas_, rgb, &std::pair<COLORREF, gdi::Brocha>::first);
+    if (hallada != brochas_.end()) return hallada->second.get();
+    return brochas_.emplace_back(rgb, CreateSolidBrush(rgb)).second.get();
 }
 
 // Texts in their colour, over their own background or over the panel's blend.
@@ -460,24 +442,27 @@ void TMForm::dibujarBoton(const DRAWITEMSTRUCT& dibujo, IdControl id) {
     if (hundido) OffsetRect(&area, 1, 1);
     char texto[32] = "";
     GetWindowTextA(dibujo.hwndItem, texto, sizeof texto);
-    const HGDIOBJ anterior = SelectObject(contexto, fuenteVentana_);
-    RECT medida{};
-    DrawTextA(contexto, texto, -1, &medida, DT_CALCRECT | DT_SINGLELINE);
-    const int lado = escala_(kLadoGlifo), hueco = escala_(4);
-    const int ancho = lado + hueco + medida.right;
-    const int x = area.left + ((area.right - area.left) - ancho) / 2;
-    pintarGlifo(contexto, x, area.top + ((area.bottom - area.top) - lado) / 2, lado / double(kLadoGlifo),
-                descripcion.glifo);
-    RECT zonaTexto{x + lado + hueco, area.top, area.right, area.bottom};
-    SetBkMode(contexto, TRANSPARENT);
-    SetTextColor(contexto, GetSysColor(COLOR_BTNTEXT));
-    DrawTextA(contexto, texto, -1, &zonaTexto, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    SelectObject(contexto, anterior);
+    dibujarTextoConGlifo(contexto, area, texto, descripcion.glifo);
     if (dibujo.itemState & ODS_FOCUS) {
         RECT foco = dibujo.rcItem;
         InflateRect(&foco, -4, -4);
         DrawFocusRect(contexto, &foco);
     }
+}
+
+// The glyph left of the text, the two centred together.
+void TMForm::dibujarTextoConGlifo(HDC contexto, RECT area, const char* texto, Glifo glifo) {
+    const gdi::Seleccion conFuente(contexto, fuenteVentana_.get());
+    RECT medida{};
+    DrawTextA(contexto, texto, -1, &medida, DT_CALCRECT | DT_SINGLELINE);
+    const int lado = escala_(kLadoGlifo), hueco = escala_(4);
+    const int ancho = lado + hueco + medida.right;
+    const int x = area.left + ((area.right - area.left) - ancho) / 2;
+    pintarGlifo(contexto, x, area.top + ((area.bottom - area.top) - lado) / 2, lado / double(kLadoGlifo), glifo);
+    RECT zonaTexto{x + lado + hueco, area.top, area.right, area.bottom};
+    SetBkMode(contexto, TRANSPARENT);
+    SetTextColor(contexto, GetSysColor(COLOR_BTNTEXT));
+    DrawTextA(contexto, texto, -1, &zonaTexto, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
 }
 
 // A row of the folder list (icon at its indent, text 4 pixels after it, only the text
@@ -501,7 +486,7 @@ void TMForm::dibujarFila(const DRAWITEMSTRUCT& dibujo, bool carpeta) {
         pintarIconoUnidad(contexto, x, y + (dibujo.rcItem.bottom - y - escala_(15)) / 2, factor, unidad.tipo);
         texto = unidad.texto;
     }
-    const HGDIOBJ anterior = SelectObject(contexto, fuenteVentana_);
+    const gdi::Seleccion conFuente(contexto, fuenteVentana_.get());
     RECT zona{x + escala_(kAnchoIcono + kSeparacionTexto), y, dibujo.rcItem.right, dibujo.rcItem.bottom};
     RECT medida = zona;
     DrawTextA(contexto, texto.c_str(), -1, &medida, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
@@ -513,7 +498,6 @@ void TMForm::dibujarFila(const DRAWITEMSTRUCT& dibujo, bool carpeta) {
     RECT interior{zona.left + 1, zona.top, zona.right, zona.bottom};
     DrawTextA(contexto, texto.c_str(), -1, &interior, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (dibujo.itemState & ODS_FOCUS) DrawFocusRect(contexto, &zona);
-    SelectObject(contexto, anterior);
 }
 
 void TMForm::actualizarSelector() {
@@ -539,13 +523,13 @@ void TMForm::actualizarSelector() {
 void TMForm::actualizarRuta() {
     const HWND etiqueta = hwnd(IdControl::Label2);
     const HWND panel = hwnd(IdControl::Draw3D1);
-    const auto medir = [&](const std::string& texto) { return static_cast<int>(medirTexto(etiqueta, fuenteNegrita_, texto).cx); };
+    const auto medir = [&](const std::string& texto) { return static_cast<int>(medirTexto(etiqueta, fuenteNegrita_.get(), texto).cx); };
     const auto texto = acortarRuta(selector_.actual(), escala_(control(IdControl::Directorios).area.ancho), medir,
                                    separadorCarpetas());
     RECT antes{};
     GetWindowRect(etiqueta, &antes);
     MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&antes), 2);
-    const auto tamano = medirTexto(etiqueta, fuenteNegrita_, texto);
+    const auto tamano = medirTexto(etiqueta, fuenteNegrita_.get(), texto);
     SetWindowTextA(etiqueta, texto.c_str());
     SetWindowPos(etiqueta, nullptr, 0, 0, tamano.cx, tamano.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT despues{antes.left, antes.top, antes.left + tamano.cx, antes.top + tamano.cy};
@@ -553,26 +537,16 @@ void TMForm::actualizarRuta() {
     RedrawWindow(panel, &antes, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void TMForm::vigilar(UINT_PTR temporizador) {
-    if (IsWindow(anfitrion_) && IsWindow(ventana_)) return;
-    KillTimer(nullptr, temporizador);
+// The host watch: once the host window is gone (ours with it, and its timer), the window
+// closes as on any close; meanwhile the focus is followed.
+void TMForm::vigilarAnfitrion() {
+    if (IsWindow(anfitrion_)) return seguirFocoAlojada();
+    KillTimer(ventana_, kVigilanciaAnfitrion);
     // Told already by the window's destruction, or closed.
     if (destruida_ || terminada_) return;
     destruida_ = !IsWindow(ventana_);
     comportamiento_.anfitrionDesaparecido();
 }
-
-namespace {
-
-void CALLBACK vigilarAnfitrion(HWND, UINT, UINT_PTR temporizador, DWORD) {
-    if (instancia) instancia->vigilar(temporizador);
-}
-
-void CALLBACK seguirFoco(HWINEVENTHOOK, DWORD suceso, HWND ventana, LONG, LONG, DWORD, DWORD) {
-    if (instancia) instancia->sucesoDeFoco(suceso, ventana);
-}
-
-}  // namespace
 
 int bucleMensajes(TMForm& ventana) {
     MSG mensaje;

@@ -6,8 +6,6 @@
 
 #include <array>
 #include <chrono>
-#include <memory>
-#include <type_traits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,13 +13,9 @@
 #include "ui/comportamiento_ventana.h"
 #include "ui/selector_carpetas.h"
 #include "ui/win32/dialogos.h"
+#include "ui/win32/gdi.h"
 
 namespace ttz::ui {
-
-struct DesengancharSucesos {
-    void operator()(HWINEVENTHOOK gancho) const { UnhookWinEvent(gancho); }
-};
-using GanchoSucesos = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, DesengancharSucesos>;
 
 class TMForm : private VistaVentana {
 public:
@@ -38,11 +32,6 @@ public:
     // With TTZ_MEDIR_ARRANQUE set, the milliseconds from inicio to the first paint are printed
     // and the window then closes as the user would.
     void medirArranque(std::chrono::steady_clock::time_point inicio);
-    // The host watch's timer: once the host window (or ours with it) is gone, the window
-    // closes as on any close.
-    void vigilar(UINT_PTR temporizador);
-    // A focus event of the system (focus taken, window brought to the foreground).
-    void sucesoDeFoco(DWORD suceso, HWND ventana);
 
 private:
     static constexpr std::size_t kNumControles = static_cast<std::size_t>(IdControl::BClose) + 1;
@@ -51,6 +40,10 @@ private:
 
     SIZE tamanoEnmarcado() const;
     void crearVentana();
+    void vigilarAnfitrion();
+    void seguirFocoAlojada();
+    void guardarFoco();
+    void restaurarFoco();
     int finDeRotuloRuta();
     void crearControl(const Control& descripcion);
     void crearFuentes();
@@ -61,6 +54,7 @@ private:
     LRESULT colorearTexto(HDC contexto, HWND texto);
     void dibujar(const DRAWITEMSTRUCT& dibujo);
     void dibujarBoton(const DRAWITEMSTRUCT& dibujo, IdControl id);
+    void dibujarTextoConGlifo(HDC contexto, RECT area, const char* texto, Glifo glifo);
     void dibujarFila(const DRAWITEMSTRUCT& dibujo, bool carpeta);
     void actualizarSelector();
     void actualizarRuta();
@@ -73,8 +67,7 @@ private:
     void entrarEnAnfitrion(std::uint32_t manejador) override;
     std::string carpetaActual() const override { return selector_.actual(); }
     void enfocar(IdControl control) override;
-    void guardarFoco();
-    void restaurarFoco();
+
     void pulsar(IdControl boton) override;
     bool abierta() const override { return ventana_ && !destruida_ && !terminada_; }
     void cerrar() override;
@@ -88,9 +81,9 @@ private:
     HWND ventana_ = nullptr;
     std::array<HWND, kNumControles> controles_{};
     HWND foco_ = nullptr;  // the control that had the focus when the window was last deactivated
-    std::array<GanchoSucesos, 2> ganchosFoco_;
-    HFONT fuenteVentana_ = nullptr, fuenteRotulo_ = nullptr, fuenteNegrita_ = nullptr;
-    std::vector<std::pair<COLORREF, HBRUSH>> brochas_;
+
+    gdi::Fuente fuenteVentana_, fuenteRotulo_, fuenteNegrita_;
+    std::vector<std::pair<COLORREF, gdi::Brocha>> brochas_;
     Escala escala_{96};
     bool cerrando_ = false, destruida_ = false, terminada_ = false;
     std::optional<std::chrono::steady_clock::time_point> medirDesde_;

@@ -1,0 +1,63 @@
+#pragma once
+// Owners of GDI handles, each one given back on every path: objects deleted, device contexts
+// released or deleted, selections undone.
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace ttz::ui::gdi {
+
+struct BorrarObjeto {
+    void operator()(HGDIOBJ objeto) const { DeleteObject(objeto); }
+};
+// A font, brush, pen or bitmap, deleted with its owner.
+template <typename Manejador>
+using Objeto = std::unique_ptr<std::remove_pointer_t<Manejador>, BorrarObjeto>;
+using Fuente = Objeto<HFONT>;
+using Brocha = Objeto<HBRUSH>;
+using Pluma = Objeto<HPEN>;
+using Lamina = Objeto<HBITMAP>;
+
+// A window's device context (the screen's for none), released with its owner.
+class ContextoVentana {
+public:
+    explicit ContextoVentana(HWND ventana) : ventana_(ventana), contexto_(GetDC(ventana)) {}
+    ~ContextoVentana() { ReleaseDC(ventana_, contexto_); }
+    ContextoVentana(const ContextoVentana&) = delete;
+    ContextoVentana& operator=(const ContextoVentana&) = delete;
+    operator HDC() const { return contexto_; }
+
+private:
+    HWND ventana_;
+    HDC contexto_;
+};
+
+// A memory device context like another one, deleted with its owner.
+class ContextoMemoria {
+public:
+    explicit ContextoMemoria(HDC modelo) : contexto_(CreateCompatibleDC(modelo)) {}
+    ~ContextoMemoria() { DeleteDC(contexto_); }
+    ContextoMemoria(const ContextoMemoria&) = delete;
+    ContextoMemoria& operator=(const ContextoMemoria&) = delete;
+    operator HDC() const { return contexto_; }
+
+private:
+    HDC contexto_;
+};
+
+// An object selected into a device context for one scope; the one it replaced comes back. The
+// object must outlive the selection: declare its owner first.
+class Seleccion {
+public:
+    Seleccion(HDC contexto, HGDIOBJ objeto) : contexto_(contexto), anterior_(SelectObject(contexto, objeto)) {}
+    ~Seleccion() { SelectObject(contexto_, anterior_); }
+    Seleccion(const Seleccion&) = delete;
+    Seleccion& operator=(const Seleccion&) = delete;
+
+private:
+    HDC contexto_;
+    HGDIOBJ anterior_;
+};
+
+}  // namespace ttz::ui::gdi
