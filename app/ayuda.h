@@ -2,7 +2,6 @@
 // Help requests: the contents and the topic of a context, on the compiled help file.
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,9 +23,6 @@ public:
     virtual ~VisorAyuda() = default;
     virtual void mostrar(const std::filesystem::path& archivo, unsigned comando, std::uintptr_t dato) = 0;
 };
-
-// The platform's viewer; one that does nothing when the platform has none.
-std::unique_ptr<VisorAyuda> crearVisorAyuda();
 
 constexpr const char* kArchivoAyuda = "ZEDA.chm";
 

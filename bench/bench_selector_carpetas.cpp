@@ -12,10 +12,10 @@
 
 #include "bench/medicion.h"
 #include "comun/carpeta_temporal.h"
-#include "ui/filas_carpetas.h"
+#include "ui/selector/filas_carpetas.h"
 #include "ui/qt/selector_carpetas.h"
-#include "ui/subcarpetas.h"
-#include "ui/unidades.h"
+#include "ui/selector/subcarpetas.h"
+#include "ui/selector/unidades.h"
 
 namespace fs = std::filesystem;
 using ttz::medicion::Reloj;

@@ -16,7 +16,7 @@ public:
     virtual void incrustar(QWidget& ventana, std::uint32_t manejador, std::function<void()> alDesaparecer) = 0;
 };
 
-// The platform's windows (X11 ids under xcb, HWNDs on Windows).
+// The X11 windows of the running display, through xcb.
 class AnfitrionNativo : public Anfitrion {
 public:
     void incrustar(QWidget& ventana, std::uint32_t manejador, std::function<void()> alDesaparecer) override;

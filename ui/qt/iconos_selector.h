@@ -3,8 +3,8 @@
 // one picture per drive kind (16 x 16) for the drive list.
 #include <QPixmap>
 
-#include "ui/filas_carpetas.h"
-#include "ui/unidades.h"
+#include "ui/selector/filas_carpetas.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

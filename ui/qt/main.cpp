@@ -10,6 +10,7 @@
 #include "ui/qt/dialogos.h"
 #include "ui/qt/sonda_arranque.h"
 #include "ui/qt/ventana_principal.h"
+#include "ui/qt/visor_ayuda.h"
 
 int main(int argc, char** argv) {
     const auto inicio = std::chrono::steady_clock::now();
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     ttz::ui::DialogosQt dialogos;
     ttz::ui::Aplicacion aplicacion(argc, argv, dialogos);
     const std::filesystem::path ejecutable(QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString());
-    ttz::ui::PuertosPrograma programa(ejecutable, ttz::crearVisorAyuda());
+    ttz::ui::PuertosPrograma programa(ejecutable, std::make_unique<ttz::ui::VisorEscritorio>());
     QCoreApplication::setApplicationName(QString::fromLatin1(ttz::ui::kTituloAplicacion));
 
     ttz::ui::AnfitrionNativo anfitrion;

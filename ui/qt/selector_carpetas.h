@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/selector_carpetas.h"
+#include "ui/selector/selector_carpetas.h"
 
 namespace ttz::ui {
 

@@ -9,6 +9,7 @@
 #include "ui/anfitrion.h"
 #include "ui/puertos_programa.h"
 #include "ui/win32/dialogos.h"
+#include "ui/win32/visor_ayuda.h"
 #include "ui/win32/ventana.h"
 
 namespace {
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
     const auto parametros = ttz::parametrosDelProceso(argc, argv);
 
     ttz::ui::DialogosWin32 dialogos;
-    ttz::ui::PuertosPrograma programa(rutaEjecutable(), ttz::crearVisorAyuda());
+    ttz::ui::PuertosPrograma programa(rutaEjecutable(), std::make_unique<ttz::ui::VisorHtmlHelp>());
     try {
         ttz::ui::TMForm MForm(parametros, programa.puertos(dialogos), dialogos);
         MForm.medirArranque(inicio);

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "ui/disposicion.h"
-#include "ui/filas_carpetas.h"
-#include "ui/unidades.h"
+#include "ui/selector/filas_carpetas.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

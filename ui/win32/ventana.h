@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ui/comportamiento_ventana.h"
-#include "ui/selector_carpetas.h"
+#include "ui/selector/selector_carpetas.h"
 #include "ui/win32/dialogos.h"
 #include "ui/win32/gdi.h"
 

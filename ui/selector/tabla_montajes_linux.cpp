@@ -1,4 +1,4 @@
-#include "ui/tabla_montajes.h"
+#include "ui/selector/tabla_montajes_linux.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/filas_carpetas.h"
-#include "ui/unidades.h"
+#include "ui/selector/filas_carpetas.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/filas_carpetas.h"
+#include "ui/selector/filas_carpetas.h"
 
 #include <algorithm>
 
-#include "ui/orden_nombres.h"
+#include "ui/selector/orden_nombres.h"
 
 namespace ttz::ui {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "base/errores.h"
-#include "ui/carpeta_proceso.h"
+#include "ui/selector/carpeta_proceso.h"
 
 namespace ttz::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/nombres_volumen.h"
+#include "ui/selector/nombres_volumen.h"
 
 namespace ttz::ui {
 

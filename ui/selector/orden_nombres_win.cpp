@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/orden_nombres.h"
+#include "ui/selector/orden_nombres.h"
 
 namespace ttz::ui {
 

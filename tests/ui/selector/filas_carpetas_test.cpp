@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "comun/nombre_caso.h"
-#include "ui/filas_carpetas.h"
-#include "ui/orden_nombres.h"
+#include "ui/selector/filas_carpetas.h"
+#include "ui/selector/orden_nombres.h"
 
 namespace ttz::ui {
 namespace {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "ui/unidades.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

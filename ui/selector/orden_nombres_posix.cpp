@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "base/cotejo.h"
-#include "ui/orden_nombres.h"
+#include "ui/selector/orden_nombres.h"
 
 namespace ttz::ui {
 

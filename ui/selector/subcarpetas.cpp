@@ -1,4 +1,4 @@
-#include "ui/subcarpetas.h"
+#include "ui/selector/subcarpetas.h"
 
 #include <filesystem>
 

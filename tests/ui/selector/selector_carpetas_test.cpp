@@ -11,9 +11,9 @@
 #include "base/archivos.h"
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
-#include "ui/carpeta_proceso.h"
+#include "ui/selector/carpeta_proceso.h"
 #include "ui/apoyo_puertos_ventana.h"
-#include "ui/selector_carpetas.h"
+#include "ui/selector/selector_carpetas.h"
 
 namespace ttz::ui {
 namespace {

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <map>
 
-#include "ui/tabla_montajes.h"
-#include "ui/unidades.h"
+#include "ui/selector/tabla_montajes_linux.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

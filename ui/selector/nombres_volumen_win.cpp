@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "ui/nombres_volumen.h"
+#include "ui/selector/nombres_volumen.h"
 
 namespace ttz::ui {
 namespace {

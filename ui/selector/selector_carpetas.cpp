@@ -1,12 +1,12 @@
-#include "ui/selector_carpetas.h"
+#include "ui/selector/selector_carpetas.h"
 
 #include <algorithm>
 
 #include "base/archivos.h"
 #include "base/errores.h"
-#include "ui/carpeta_proceso.h"
-#include "ui/nombres_volumen.h"
-#include "ui/subcarpetas.h"
+#include "ui/selector/carpeta_proceso.h"
+#include "ui/selector/nombres_volumen.h"
+#include "ui/selector/subcarpetas.h"
 
 namespace ttz::ui {
 

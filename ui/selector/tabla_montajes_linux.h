@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/unidades.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

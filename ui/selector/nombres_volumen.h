@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/filas_carpetas.h"
+#include "ui/selector/filas_carpetas.h"
 
 namespace ttz::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/unidades.h"
+#include "ui/selector/unidades.h"
 
 namespace ttz::ui {
 

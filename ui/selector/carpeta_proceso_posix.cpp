@@ -5,7 +5,7 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
-#include "ui/carpeta_proceso.h"
+#include "ui/selector/carpeta_proceso.h"
 
 namespace ttz::ui {
 

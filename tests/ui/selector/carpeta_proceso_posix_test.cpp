@@ -5,8 +5,7 @@
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
-#include "ui/carpeta_proceso.h"
-#include "ui/apoyo_selector.h"
+#include "ui/selector/carpeta_proceso.h"
 #include "zeda/sin_privilegios.h"
 
 namespace ttz::ui {

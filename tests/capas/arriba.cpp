@@ -1,0 +1,1 @@
+int arriba() { return 1; }
