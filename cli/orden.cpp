@@ -9,6 +9,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Windows programs also show their help for "/?"; the default data folder differs by system.
+#ifdef _WIN32
+constexpr bool kAyudaConBarra = true;
+#define TTZ_AYUDA "--help | /? | --version"
+#define TTZ_DATOS_POR_OMISION "%TTEMP% si est\xE1 definida; si no, C:\\TTEMP"
+#else
+constexpr bool kAyudaConBarra = false;
+#define TTZ_AYUDA "--help | --version"
+#define TTZ_DATOS_POR_OMISION "$TTEMP si est\xE1 definida; si no, $WINEPREFIX/drive_c/TTEMP, con ~/.wine\n" \
+                              "                 como WINEPREFIX si no lo est\xE1"
+#endif
+
+bool pideAyuda(const std::string& argumento) {
+    return argumento == "--help" || argumento == "-h" || (kAyudaConBarra && argumento == "/?");
+}
+
 std::optional<Accion> accionDe(const std::string& palabra) {
     if (palabra == "exportar") return Accion::Exportar;
     if (palabra == "importar") return Accion::Importar;
@@ -25,7 +41,7 @@ public:
         std::optional<Accion> accion;
         for (; posicion_ < argumentos_.size(); ++posicion_) {
             const std::string& argumento = argumentos_[posicion_];
-            if (argumento == "--help" || argumento == "-h") return {Accion::Ayuda, {}, {}};
+            if (pideAyuda(argumento)) return {Accion::Ayuda, {}, {}};
             if (argumento == "--version") return {Accion::Version, {}, {}};
             if (leerOpcion("--carpeta", orden.carpeta) || leerOpcion("--datos", orden.datos)) continue;
             if (argumento.starts_with("-")) throw ErrorUso("opci\xF3n desconocida: " + argumento);
@@ -65,12 +81,13 @@ private:
 
 const char* const kUso =
     "uso: transtempaloszeda-lote exportar|importar [--carpeta DIR] [--datos DIR]\n"
-    "     transtempaloszeda-lote --help | --version\n"
+    "     transtempaloszeda-lote " TTZ_AYUDA "\n"
     "\n"
     "  exportar       convierte los archivos ZEDA de DIR en las tablas de Tempalix\n"
     "  importar       escribe ZEDA_HORARIO.TXT en DIR con el horario resuelto (SOLUC)\n"
     "  --carpeta DIR  carpeta de los archivos ZEDA (por omisi\xF3n, la carpeta actual)\n"
-    "  --datos DIR    carpeta de las tablas de Tempalix (por omisi\xF3n, la de la aplicaci\xF3n)\n"
+    "  --datos DIR    carpeta de las tablas de Tempalix (por omisi\xF3n, la de la aplicaci\xF3n:\n"
+    "                 " TTZ_DATOS_POR_OMISION ")\n"
     "\n"
     "Estado de salida: 0 proceso finalizado sin fallos; 1 falta la carpeta o un archivo;\n"
     "2 un error detuvo el proceso; 64 uso incorrecto.\n";

@@ -1,18 +1,4 @@
-# Cross-building for 64-bit Windows with Debian's MinGW-w64 (POSIX threads variant).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-building for 64-bit Windows with Debian's MinGW-w64: the build of the tests under Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Executables carry their runtime: no libstdc++, libgcc or winpthread DLL beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Windows programs run under Wine on this machine.
-find_program(TTZ_WINE wine)
-if(TTZ_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TTZ_WINE})
-endif()
+set(TTZ_MINGW x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-comun.cmake)

@@ -276,10 +276,21 @@ INSTANTIATE_TEST_SUITE_P(
     pruebas::NombrePor<&CasoUso::argumentos>());
 
 TEST_F(Lote, AyudaYVersion) {
+#ifdef _WIN32
+    const char* const datosPorOmision = "%TTEMP% si est\xC3\xA1 definida; si no, C:\\TTEMP)\n";
+#else
+    const char* const datosPorOmision = "$TTEMP si est\xC3\xA1 definida; si no, $WINEPREFIX/drive_c/TTEMP";
+#endif
     const auto ayuda = ejecutar("--help");
     EXPECT_EQ(ayuda.estado, 0);
     EXPECT_TRUE(ayuda.salida.starts_with("uso: transtempaloszeda-lote exportar|importar")) << ayuda.salida;
+    EXPECT_NE(ayuda.salida.find(datosPorOmision), std::string::npos) << ayuda.salida;
     EXPECT_EQ(ayuda.errores, "");
+#ifdef _WIN32
+    const auto barra = ejecutar("/?");
+    EXPECT_EQ(barra.estado, 0);
+    EXPECT_EQ(barra.salida, ayuda.salida);
+#endif
     const auto version = ejecutar("--version");
     EXPECT_EQ(version.estado, 0);
     EXPECT_EQ(version.salida, "transtempaloszeda-lote " TTZ_VERSION "\n");

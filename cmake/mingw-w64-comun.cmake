@@ -1,0 +1,19 @@
+# What both MinGW-w64 cross builds share (Debian's POSIX threads variant); the including
+# toolchain file sets CMAKE_SYSTEM_PROCESSOR and TTZ_MINGW, the compilers' prefix.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_C_COMPILER ${TTZ_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TTZ_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${TTZ_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TTZ_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Executables carry their runtime: no libstdc++, libgcc or winpthread DLL beside them. No link
+# time in the header either, so that one commit always gives the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
+# Windows programs run under Wine on this machine.
+find_program(TTZ_WINE wine)
+if(TTZ_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${TTZ_WINE})
+endif()
