@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kClaseVentana = "TMForm";
 constexpr const char* kClasePanel = "TDraw3D";
 constexpr int kPrimerId = 100;
+constexpr WORD kIconoPrograma = 1;  // the executable's icon resource
 constexpr int kAltoDesplegable = 160;  // the drive list's drop-down
 constexpr UINT_PTR kVigilanciaAnfitrion = 1;  // the host watch's timer
 constexpr UINT kPeriodoVigilancia = 500;      // milliseconds between its looks at the host window
@@ -54,6 +55,7 @@ void registrarClases(WNDPROC ventana, WNDPROC panel) {
     WNDCLASSA clase{};
     clase.hInstance = GetModuleHandleA(nullptr);
     clase.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    clase.hIcon = LoadIconA(clase.hInstance, MAKEINTRESOURCEA(kIconoPrograma));
     clase.lpfnWndProc = ventana;
     clase.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     clase.lpszClassName = kClaseVentana;
