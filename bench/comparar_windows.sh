@@ -6,6 +6,7 @@
 # Usage: bench/comparar_windows.sh [RUNS]
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
+source "$raiz/scripts/lib/wine.sh"
 vueltas=${1:-5}
 linux=$(realpath -m "${TZ_BUILD:-$raiz/build}")
 windows=$(realpath -m "${TZ_BUILD_WINDOWS:-$raiz/build-windows}")
@@ -14,10 +15,9 @@ cmake --build "$linux" -j"$(nproc)" --target transtempaloszeda-lote generar_escu
 [ -f "$windows/CMakeCache.txt" ] || "$raiz/scripts/build-windows" >/dev/null
 cmake --build "$windows" -j"$(nproc)" --target transtempaloszeda-lote >/dev/null
 
-export WINEPREFIX=$windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver --wait; }
-wineserver --persistent
+preparar_wine "$windows"
+servidor_wine
 trap 'wineserver --kill || true; rm -rf "$tmp"' EXIT
 tmp=$(mktemp -d)
 "$linux/bin/generar_escuela" "$tmp/zeda" 10
@@ -36,7 +36,6 @@ menor() {
   echo "$mejor"
 }
 mkdir -p "$tmp/datos-linux" "$tmp/datos-windows"
-wine "$windows/bin/transtempaloszeda-lote.exe" --version >/dev/null  # warms the server up
 l=$(menor "$linux/bin/transtempaloszeda-lote" exportar --carpeta "$tmp/zeda" --datos "$tmp/datos-linux")
 w=$(menor wine "$windows/bin/transtempaloszeda-lote.exe" exportar --carpeta "$tmp/zeda" --datos "$tmp/datos-windows")
 a=$(menor wine "$windows/bin/transtempaloszeda-lote.exe" --version)

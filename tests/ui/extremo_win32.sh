@@ -12,17 +12,17 @@
 # Exit 77 (skipped) when Wine, the virtual X server or the sample school is missing.
 set -u
 source "$(dirname "$0")/apoyo_extremo.sh"
+source "$(dirname "$0")/../../scripts/lib/wine.sh"
 herramienta=$1 anfitrion=$2 escuela=$3
 
 if [ "${4:-}" = --dentro ]; then
   tmp=$5
   ini=$tmp/bin/Tempalix.ini
   fallos=0
-  windows() { echo "Z:${1//\//\\}"; }
   caso() {
     rm -f "$ini"
-    (cd "$tmp/escuela" && TTEMP=$(windows "$tmp/TTEMP") wine "$tmp/bin/anfitrion_win32.exe" \
-      "$(windows "$tmp/bin/transtempaloszeda.exe")" "$1") || { echo "caso $1: falla"; fallos=1; return 1; }
+    (cd "$tmp/escuela" && TTEMP=$(ruta_windows "$tmp/TTEMP") wine "$tmp/bin/anfitrion_win32.exe" \
+      "$(ruta_windows "$tmp/bin/transtempaloszeda.exe")" "$1") || { echo "caso $1: falla"; fallos=1; return 1; }
   }
   resultado() {
     if ini_dice "$ini" "$2"; then
@@ -42,8 +42,8 @@ if [ "${4:-}" = --dentro ]; then
     mkdir -p "$bin" "$escuela/Dirección" "$datos"
     cp "$tmp/bin/transtempaloszeda.exe" "$bin/"
     cp -r "$tmp/escuela"/. "$escuela/"
-    (cd "$escuela" && TTEMP=$(windows "$datos") wine "$tmp/bin/anfitrion_win32.exe" \
-      "$(windows "$bin/transtempaloszeda.exe")" acentos) || { echo "caso acentos: falla"; fallos=1; return; }
+    (cd "$escuela" && TTEMP=$(ruta_windows "$datos") wine "$tmp/bin/anfitrion_win32.exe" \
+      "$(ruta_windows "$bin/transtempaloszeda.exe")" acentos) || { echo "caso acentos: falla"; fallos=1; return; }
     resultado acentos 1
     local tablas
     tablas=$(ls "$datos" | grep -c '\.DBF$')
