@@ -6,7 +6,7 @@
 #include "comun/carpeta_temporal.h"
 #include "comun/mensaje_error.h"
 #include "comun/nombre_caso.h"
-#include "zeda/sin_privilegios.h"
+#include "comun/sin_privilegios.h"
 
 namespace ttz {
 namespace {

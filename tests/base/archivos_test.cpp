@@ -181,8 +181,6 @@ TEST(ReemplazarArchivo, RutaRelativaSinCarpeta) {
     EXPECT_EQ(pruebas::leerBytes(carpeta / "relativo.txt"), "r");
 }
 
-TEST(SeparadorCarpetas, ElDelSistema) { EXPECT_EQ(separadorCarpetas(), kWindows ? '\\' : '/'); }
-
 struct CasoDatos {
     const char* ttemp;
     const char* wineprefix;

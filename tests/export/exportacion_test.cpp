@@ -9,7 +9,7 @@
 #include "escenario_exportacion.h"
 #include "export/exportacion.h"
 #include "export/pasos.h"
-#include "zeda/sin_privilegios.h"
+#include "comun/sin_privilegios.h"
 
 namespace ttz::pruebas {
 namespace {

@@ -13,7 +13,7 @@
 #include "fallos/procesos.h"
 #include "tables/almacen_dbase.h"
 #include "tables/mensajes_tabla.h"
-#include "zeda/sin_privilegios.h"
+#include "comun/sin_privilegios.h"
 
 namespace ttz::pruebas {
 namespace {

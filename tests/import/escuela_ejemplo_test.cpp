@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "base/archivos.h"
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 #include "examples/soluc_ejemplo.h"
 #include "export/exportacion.h"
 #include "import/importacion.h"

@@ -11,7 +11,7 @@
 #endif
 
 #include "base/errores.h"
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
 namespace {

@@ -12,7 +12,7 @@
 #include "base/errores.h"
 #include "comun/mensaje_error.h"
 #include "comun/plataforma.h"
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
 namespace {

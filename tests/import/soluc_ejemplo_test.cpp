@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
 namespace {

@@ -23,7 +23,7 @@ using pruebas::leerBytes;
 using pruebas::mensajeDeError;
 using pruebas::nombresEn;
 
-class PruebaAlmacen : public ::testing::Test {
+class Almacen : public ::testing::Test {
 protected:
     std::unique_ptr<Tabla> recrearCodigos() {
         return almacen.recrear("CODIGOS", {DefinicionCampo::texto("COD", 4), DefinicionCampo::entero("NUM")});
@@ -58,7 +58,7 @@ std::string hoyEnCabecera() {
             static_cast<char>(unsigned(hoy.day()))};
 }
 
-TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
+TEST_F(Almacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
     const std::string hoy = hoyEnCabecera();
     auto tabla = almacen.recrear("ASIGT", {DefinicionCampo::texto("CASIG", 4), DefinicionCampo::entero("DNI"),
                                            DefinicionCampo::flotante("HORAS")});
@@ -84,7 +84,7 @@ TEST_F(PruebaAlmacen, EscribeUnaTablaDBaseIIIConLaPaginaDeCodigosDeWindows) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ASIGT.DBF"});
 }
 
-TEST_F(PruebaAlmacen, UnaTablaSinRegistrosEsSuCabeceraConLosNombresEnMayusculas) {
+TEST_F(Almacen, UnaTablaSinRegistrosEsSuCabeceraConLosNombresEnMayusculas) {
     almacen.recrear("vacia", {DefinicionCampo::texto("cod", 254), DefinicionCampo::flotante("Horas")})->cerrar();
     std::string esperado = dbfAMano({{"COD", 'C', 254}, {"HORAS", 'N', 20, 4}}, {});
     esperado[29] = '\x57';
@@ -94,7 +94,7 @@ TEST_F(PruebaAlmacen, UnaTablaSinRegistrosEsSuCabeceraConLosNombresEnMayusculas)
     EXPECT_EQ(escrito, esperado);
 }
 
-TEST_F(PruebaAlmacen, LosRegistrosSiguenEnElOrdenDeAltaTrasEditarlos) {
+TEST_F(Almacen, LosRegistrosSiguenEnElOrdenDeAltaTrasEditarlos) {
     escribirCodigos({"A", "B", "C"});
     {
         auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
@@ -111,7 +111,7 @@ TEST_F(PruebaAlmacen, LosRegistrosSiguenEnElOrdenDeAltaTrasEditarlos) {
     EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A", "BB", "C", "D"}));
 }
 
-TEST_F(PruebaAlmacen, MoverseOAnadirGrabaElRegistroEnCambio) {
+TEST_F(Almacen, MoverseOAnadirGrabaElRegistroEnCambio) {
     auto tabla = recrearCodigos();
     tabla->anadir();
     tabla->ponerTexto("COD", "A");
@@ -126,7 +126,7 @@ TEST_F(PruebaAlmacen, MoverseOAnadirGrabaElRegistroEnCambio) {
     EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A2", "B"}));
 }
 
-TEST_F(PruebaAlmacen, CerrarDescartaElRegistroEnCambio) {
+TEST_F(Almacen, CerrarDescartaElRegistroEnCambio) {
     auto tabla = recrearCodigos();
     tabla->anadir();
     tabla->ponerTexto("COD", "A");
@@ -137,7 +137,7 @@ TEST_F(PruebaAlmacen, CerrarDescartaElRegistroEnCambio) {
     EXPECT_EQ(leerCodigos(), std::vector<std::string>{"A"});
 }
 
-TEST_F(PruebaAlmacen, LeerDuranteUnCambioDaLosValoresNuevos) {
+TEST_F(Almacen, LeerDuranteUnCambioDaLosValoresNuevos) {
     escribirCodigos({"A"});
     auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
     tabla->primero();
@@ -148,7 +148,7 @@ TEST_F(PruebaAlmacen, LeerDuranteUnCambioDaLosValoresNuevos) {
 }
 
 // Enough records to pass through the append buffer and the read window several times.
-TEST_F(PruebaAlmacen, MuchosRegistrosSeEditanEnSuSitio) {
+TEST_F(Almacen, MuchosRegistrosSeEditanEnSuSitio) {
     const int cuantos = 150000;
     auto tabla = recrearCodigos();
     for (int i = 0; i < cuantos; ++i) {
@@ -174,7 +174,7 @@ TEST_F(PruebaAlmacen, MuchosRegistrosSeEditanEnSuSitio) {
     EXPECT_EQ(i, cuantos);
 }
 
-TEST_F(PruebaAlmacen, UnaTablaVaciaEstaAlFinal) {
+TEST_F(Almacen, UnaTablaVaciaEstaAlFinal) {
     recrearCodigos()->cerrar();
     auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
     tabla->primero();
@@ -182,7 +182,7 @@ TEST_F(PruebaAlmacen, UnaTablaVaciaEstaAlFinal) {
     EXPECT_EQ(tabla->comoTexto("COD"), "");
 }
 
-TEST_F(PruebaAlmacen, UnaTablaAbandonadaDejaLaAnteriorIntacta) {
+TEST_F(Almacen, UnaTablaAbandonadaDejaLaAnteriorIntacta) {
     escribirCodigos({"A", "B"});
     const std::string antes = leerBytes(carpeta / "CODIGOS.DBF");
     {
@@ -195,7 +195,7 @@ TEST_F(PruebaAlmacen, UnaTablaAbandonadaDejaLaAnteriorIntacta) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
-TEST_F(PruebaAlmacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
+TEST_F(Almacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
     {
         auto tabla = recrearCodigos();
         for (int i = 0; i < 100000; ++i) {
@@ -206,14 +206,14 @@ TEST_F(PruebaAlmacen, UnaTablaAbandonadaTrasMuchasAltasNoDejaNada) {
     EXPECT_TRUE(nombresEn(carpeta.ruta()).empty());
 }
 
-TEST_F(PruebaAlmacen, RecrearBorraLoQueDejoUnaRecreacionInterrumpida) {
+TEST_F(Almacen, RecrearBorraLoQueDejoUnaRecreacionInterrumpida) {
     carpeta.escribir("CODIGOS.~99999-0.dbf", "restos");
     carpeta.escribir("OTRA.~99999-0.dbf", "de otra tabla");
     escribirCodigos({"A"});
     EXPECT_EQ(nombresEn(carpeta.ruta()), (std::vector<std::string>{"CODIGOS.DBF", "OTRA.~99999-0.dbf"}));
 }
 
-TEST_F(PruebaAlmacen, DosRecreacionesDeLaMismaTablaConviven) {
+TEST_F(Almacen, DosRecreacionesDeLaMismaTablaConviven) {
     auto primera = recrearCodigos();
     auto segunda = recrearCodigos();
     primera->anadir();
@@ -229,7 +229,7 @@ TEST_F(PruebaAlmacen, DosRecreacionesDeLaMismaTablaConviven) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
-TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
+TEST_F(Almacen, RecrearSustituyeLaTablaYBorraSuIndice) {
     escribirCodigos({"A"});
     carpeta.escribir("CODIGOS.MDX", "indice");
     escribirCodigos({"B", "C"});
@@ -237,7 +237,7 @@ TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaYBorraSuIndice) {
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"CODIGOS.DBF"});
 }
 
-TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaGuardadaEnMinusculas) {
+TEST_F(Almacen, RecrearSustituyeLaTablaGuardadaEnMinusculas) {
     carpeta.escribir("codigos.dbf", dbfAMano({{"COD", 'C', 4}}, {" OLD"}));
     carpeta.escribir("codigos.mdx", "indice");
     escribirCodigos({"NEW"});
@@ -245,7 +245,7 @@ TEST_F(PruebaAlmacen, RecrearSustituyeLaTablaGuardadaEnMinusculas) {
     EXPECT_EQ(leerCodigos("Codigos"), std::vector<std::string>{"NEW"});
 }
 
-TEST_F(PruebaAlmacen, LasTablasSeEncuentranSinImportarMayusculas) {
+TEST_F(Almacen, LasTablasSeEncuentranSinImportarMayusculas) {
     carpeta.escribir("soluc.dbf", dbfAMano({{"cod", 'C', 4}}, {" X1  "}));
     EXPECT_EQ(leerCodigos("SOLUC"), std::vector<std::string>{"X1"});
     EXPECT_EQ(leerCodigos("SOLUC.DBF"), std::vector<std::string>{"X1"});
@@ -253,7 +253,7 @@ TEST_F(PruebaAlmacen, LasTablasSeEncuentranSinImportarMayusculas) {
     EXPECT_EQ(almacen.rutaTabla("nueva"), carpeta / "NUEVA.DBF");
 }
 
-TEST_F(PruebaAlmacen, UnaCarpetaDeDatosQueFaltaSeNombraYNoSeCrea) {
+TEST_F(Almacen, UnaCarpetaDeDatosQueFaltaSeNombraYNoSeCrea) {
     AlmacenDBase enOtra(carpeta / "TTEMP", ',');
     const std::string mensaje = "No existe la carpeta de datos de Tempalix \"" + (carpeta / "TTEMP").string() + "\"";
     EXPECT_EQ(mensajeDeError([&] { enOtra.recrear("PROFT", {DefinicionCampo::texto("ABREV", 4)}); }), mensaje);
@@ -261,14 +261,14 @@ TEST_F(PruebaAlmacen, UnaCarpetaDeDatosQueFaltaSeNombraYNoSeCrea) {
     EXPECT_FALSE(fs::exists(carpeta / "TTEMP"));
 }
 
-TEST_F(PruebaAlmacen, UnaTablaQueFaltaSeNombra) {
+TEST_F(Almacen, UnaTablaQueFaltaSeNombra) {
     EXPECT_EQ(mensajeDeError([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); }),
               "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
     EXPECT_EQ(mensajeDeError([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); }),
               "No existe la tabla \"" + (carpeta / "SOLUC.DBF").string() + "\"");
 }
 
-TEST_F(PruebaAlmacen, UnaTablaDeSoloLecturaNoSeCambia) {
+TEST_F(Almacen, UnaTablaDeSoloLecturaNoSeCambia) {
     escribirCodigos({"A"});
     auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
     const std::string mensaje = "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 abierta solo para lectura";
@@ -276,7 +276,7 @@ TEST_F(PruebaAlmacen, UnaTablaDeSoloLecturaNoSeCambia) {
     EXPECT_EQ(mensajeDeError([&] { tabla->editar(); }), mensaje);
 }
 
-TEST_F(PruebaAlmacen, PonerFueraDeUnCambioFalla) {
+TEST_F(Almacen, PonerFueraDeUnCambioFalla) {
     auto tabla = recrearCodigos();
     EXPECT_EQ(mensajeDeError([&] { tabla->ponerTexto("COD", "A"); }),
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no est\xE1 en edici\xF3n");
@@ -284,7 +284,7 @@ TEST_F(PruebaAlmacen, PonerFueraDeUnCambioFalla) {
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no tiene registro actual");
 }
 
-TEST_F(PruebaAlmacen, UnaTablaCerradaNoSeUsa) {
+TEST_F(Almacen, UnaTablaCerradaNoSeUsa) {
     auto tabla = recrearCodigos();
     tabla->cerrar();
     tabla->cerrar();
@@ -292,7 +292,7 @@ TEST_F(PruebaAlmacen, UnaTablaCerradaNoSeUsa) {
               "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 cerrada");
 }
 
-TEST_F(PruebaAlmacen, LoGrabadoEnUnaTablaAbandonadaQueda) {
+TEST_F(Almacen, LoGrabadoEnUnaTablaAbandonadaQueda) {
     escribirCodigos({"A"});
     {
         auto tabla = almacen.abrir("CODIGOS", ModoApertura::LecturaEscrituraExclusiva);
@@ -303,7 +303,7 @@ TEST_F(PruebaAlmacen, LoGrabadoEnUnaTablaAbandonadaQueda) {
     EXPECT_EQ(leerCodigos(), (std::vector<std::string>{"A", "B"}));
 }
 
-TEST_F(PruebaAlmacen, CamposInvalidosNoCreanNada) {
+TEST_F(Almacen, CamposInvalidosNoCreanNada) {
     escribirCodigos({"A"});
     const std::string antes = leerBytes(carpeta / "CODIGOS.DBF");
     std::vector<DefinicionCampo> registroDeMasDe64KiB;

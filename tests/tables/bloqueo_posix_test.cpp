@@ -79,7 +79,7 @@ std::function<std::unique_ptr<Tabla>(AlmacenDBase&)> recrea() {
     };
 }
 
-class PruebaBloqueo : public ::testing::Test {
+class Bloqueo : public ::testing::Test {
 protected:
     void SetUp() override {
         auto tabla = almacen.recrear("SOLUC", {DefinicionCampo::texto("COD", 2)});
@@ -106,7 +106,7 @@ protected:
     AlmacenDBase almacen{carpeta.ruta(), ','};
 };
 
-TEST_F(PruebaBloqueo, LaAperturaExclusivaFallaMientrasOtroLeeYLograDespues) {
+TEST_F(Bloqueo, LaAperturaExclusivaFallaMientrasOtroLeeYLograDespues) {
     OtroProceso otro(carpeta.ruta(), abre(ModoApertura::SoloLecturaCompartida));
     ASSERT_TRUE(otro.exito());
     esperarError([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); });
@@ -114,7 +114,7 @@ TEST_F(PruebaBloqueo, LaAperturaExclusivaFallaMientrasOtroLeeYLograDespues) {
     EXPECT_NO_THROW(almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva)->cerrar());
 }
 
-TEST_F(PruebaBloqueo, LaAperturaExclusivaExcluyeATodos) {
+TEST_F(Bloqueo, LaAperturaExclusivaExcluyeATodos) {
     OtroProceso otro(carpeta.ruta(), abre(ModoApertura::LecturaEscrituraExclusiva));
     ASSERT_TRUE(otro.exito());
     esperarError([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); });
@@ -122,7 +122,7 @@ TEST_F(PruebaBloqueo, LaAperturaExclusivaExcluyeATodos) {
     esperarError([&] { almacen.recrear("SOLUC", {DefinicionCampo::texto("COD", 2)}); });
 }
 
-TEST_F(PruebaBloqueo, LasLecturasCompartidasConviven) {
+TEST_F(Bloqueo, LasLecturasCompartidasConviven) {
     OtroProceso otro(carpeta.ruta(), abre(ModoApertura::SoloLecturaCompartida));
     ASSERT_TRUE(otro.exito());
     auto tabla = almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida);
@@ -130,7 +130,7 @@ TEST_F(PruebaBloqueo, LasLecturasCompartidasConviven) {
     EXPECT_EQ(tabla->comoTexto("COD"), "A");
 }
 
-TEST_F(PruebaBloqueo, OtroNoAbreEnExclusivaLoQueEsteTieneAbierto) {
+TEST_F(Bloqueo, OtroNoAbreEnExclusivaLoQueEsteTieneAbierto) {
     auto tabla = almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida);
     OtroProceso otro(carpeta.ruta(), abre(ModoApertura::LecturaEscrituraExclusiva));
     EXPECT_FALSE(otro.exito());
@@ -138,7 +138,7 @@ TEST_F(PruebaBloqueo, OtroNoAbreEnExclusivaLoQueEsteTieneAbierto) {
     EXPECT_TRUE(lector.exito());
 }
 
-TEST_F(PruebaBloqueo, UnaTablaRecreadaNoSePublicaMientrasOtroLaLee) {
+TEST_F(Bloqueo, UnaTablaRecreadaNoSePublicaMientrasOtroLaLee) {
     const std::string antes = leerBytes(carpeta / "SOLUC.DBF");
     OtroProceso otro(carpeta.ruta(), abre(ModoApertura::SoloLecturaCompartida));
     ASSERT_TRUE(otro.exito());
@@ -154,14 +154,14 @@ TEST_F(PruebaBloqueo, UnaTablaRecreadaNoSePublicaMientrasOtroLaLee) {
     EXPECT_NE(leerBytes(carpeta / "SOLUC.DBF"), antes);
 }
 
-TEST_F(PruebaBloqueo, UnaTablaQueOtroRecreaNoSeAbreEnExclusiva) {
+TEST_F(Bloqueo, UnaTablaQueOtroRecreaNoSeAbreEnExclusiva) {
     OtroProceso otro(carpeta.ruta(), recrea());
     ASSERT_TRUE(otro.exito());
     esperarError([&] { almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva); });
     EXPECT_NO_THROW(almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida));
 }
 
-TEST_F(PruebaBloqueo, DentroDelMismoProcesoTambienExcluye) {
+TEST_F(Bloqueo, DentroDelMismoProcesoTambienExcluye) {
     auto exclusiva = almacen.abrir("SOLUC", ModoApertura::LecturaEscrituraExclusiva);
     esperarError([&] { almacen.abrir("SOLUC", ModoApertura::SoloLecturaCompartida); });
     exclusiva->cerrar();

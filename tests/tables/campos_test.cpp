@@ -12,7 +12,7 @@ namespace {
 using pruebas::CarpetaTemporal;
 
 // A table with one field of each kind, holding one record written by escribir.
-class PruebaCampos : public ::testing::Test {
+class CamposDbf : public ::testing::Test {
 protected:
     template <typename Escribir>
     std::unique_ptr<Tabla> tablaCon(Escribir escribir, char separador = ',') {
@@ -36,7 +36,7 @@ struct CasoTexto {
     std::string leido;
 };
 
-class TextoGuardado : public PruebaCampos, public ::testing::WithParamInterface<CasoTexto> {};
+class TextoGuardado : public CamposDbf, public ::testing::WithParamInterface<CasoTexto> {};
 
 TEST_P(TextoGuardado, SeCortaAlAnchoYPierdeLosBlancosFinales) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerTexto("TEXTO", GetParam().escrito); });
@@ -56,7 +56,7 @@ struct CasoFlotante {
     std::string conPunto;
 };
 
-class FlotanteGuardado : public PruebaCampos, public ::testing::WithParamInterface<CasoFlotante> {};
+class FlotanteGuardado : public CamposDbf, public ::testing::WithParamInterface<CasoFlotante> {};
 
 TEST_P(FlotanteGuardado, SeLeeExactoYComoTextoMasCorto) {
     auto coma = tablaCon([](Tabla& t) { t.ponerFlotante("FLOTANTE", GetParam().valor); }, ',');
@@ -76,19 +76,19 @@ INSTANTIATE_TEST_SUITE_P(HorasSemanales, FlotanteGuardado,
                                            CasoFlotante{1e30, "1E30", "1E30"}),
                          pruebas::NombrePor<&CasoFlotante::conComa>());
 
-TEST_F(PruebaCampos, UnFlotanteMuyGrandeSeGuardaConExponente) {
+TEST_F(CamposDbf, UnFlotanteMuyGrandeSeGuardaConExponente) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerFlotante("FLOTANTE", 9.99e101); });
     EXPECT_DOUBLE_EQ(tabla->comoFlotante("FLOTANTE"), 9.99e101);
 }
 
-TEST_F(PruebaCampos, UnFlotanteNoFinitoNoSeGuarda) {
+TEST_F(CamposDbf, UnFlotanteNoFinitoNoSeGuarda) {
     AlmacenDBase almacen(carpeta.ruta(), ',');
     auto tabla = almacen.recrear("PRUEBA", {DefinicionCampo::flotante("HORAS")});
     tabla->anadir();
     EXPECT_THROW(tabla->ponerFlotante("HORAS", 1.0 / 0.0), Error);
 }
 
-TEST_F(PruebaCampos, LosCamposNoPuestosQuedanVacios) {
+TEST_F(CamposDbf, LosCamposNoPuestosQuedanVacios) {
     auto tabla = tablaCon([](Tabla&) {});
     EXPECT_EQ(tabla->comoTexto("TEXTO"), "");
     EXPECT_EQ(tabla->comoTexto("ENTERO"), "");
@@ -99,7 +99,7 @@ TEST_F(PruebaCampos, LosCamposNoPuestosQuedanVacios) {
     EXPECT_EQ(tabla->comoFlotante("FLOTANTE"), 0);
 }
 
-TEST_F(PruebaCampos, UnTextoVacioNoEsEntero) {
+TEST_F(CamposDbf, UnTextoVacioNoEsEntero) {
     auto tabla = tablaCon([](Tabla&) {});
     try {
         tabla->comoEntero("TEXTO");
@@ -114,7 +114,7 @@ struct CasoEntero {
     std::int32_t valor;
 };
 
-class TextoComoEntero : public PruebaCampos, public ::testing::WithParamInterface<CasoEntero> {};
+class TextoComoEntero : public CamposDbf, public ::testing::WithParamInterface<CasoEntero> {};
 
 TEST_P(TextoComoEntero, SeConvierteComoTextoEntero) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerTexto("TEXTO", GetParam().texto); });
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, TextoComoEntero,
                          ::testing::Values(CasoEntero{"7", 7}, CasoEntero{"  -12", -12}, CasoEntero{"$FF", 255},
                                            CasoEntero{"0800", 800}), pruebas::NombrePor<&CasoEntero::texto>());
 
-TEST_F(PruebaCampos, UnTextoQueNoEsEnteroFallaConSuTexto) {
+TEST_F(CamposDbf, UnTextoQueNoEsEnteroFallaConSuTexto) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerTexto("TEXTO", "  12a  "); });
     try {
         tabla->comoEntero("TEXTO");
@@ -140,7 +140,7 @@ struct CasoRedondeo {
     std::int32_t entero;
 };
 
-class FlotanteComoEntero : public PruebaCampos, public ::testing::WithParamInterface<CasoRedondeo> {};
+class FlotanteComoEntero : public CamposDbf, public ::testing::WithParamInterface<CasoRedondeo> {};
 
 TEST_P(FlotanteComoEntero, SeRedondea) {
     auto tabla = tablaCon([](Tabla& t) {
@@ -157,12 +157,12 @@ INSTANTIATE_TEST_SUITE_P(Casos, FlotanteComoEntero,
                                            CasoRedondeo{13.75, 14}, CasoRedondeo{-2147483648.0, -2147483647 - 1}),
                          pruebas::NombrePor<&CasoRedondeo::valor>());
 
-TEST_F(PruebaCampos, UnFlotanteFueraDelRangoEnteroNoEsEntero) {
+TEST_F(CamposDbf, UnFlotanteFueraDelRangoEnteroNoEsEntero) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerFlotante("FLOTANTE", 3e9); });
     EXPECT_THROW(tabla->comoEntero("FLOTANTE"), Error);
 }
 
-TEST_F(PruebaCampos, TextoPuestoEnCamposNumericosSeConvierte) {
+TEST_F(CamposDbf, TextoPuestoEnCamposNumericosSeConvierte) {
     auto tabla = tablaCon([](Tabla& t) {
         t.ponerTexto("ENTERO", "-42");
         t.ponerTexto("FLOTANTE", "2,5");
@@ -172,7 +172,7 @@ TEST_F(PruebaCampos, TextoPuestoEnCamposNumericosSeConvierte) {
     EXPECT_EQ(tabla->comoFlotante("FLOTANTE"), 2.5);
 }
 
-TEST_F(PruebaCampos, TextoVacioEnUnCampoNumericoLoVacia) {
+TEST_F(CamposDbf, TextoVacioEnUnCampoNumericoLoVacia) {
     auto tabla = tablaCon([](Tabla& t) {
         t.ponerTexto("ENTERO", "5");
         t.ponerTexto("ENTERO", "");
@@ -180,7 +180,7 @@ TEST_F(PruebaCampos, TextoVacioEnUnCampoNumericoLoVacia) {
     EXPECT_EQ(tabla->comoTexto("ENTERO"), "");
 }
 
-TEST_F(PruebaCampos, TextoQueNoEsNumeroNoSePoneEnUnCampoNumerico) {
+TEST_F(CamposDbf, TextoQueNoEsNumeroNoSePoneEnUnCampoNumerico) {
     AlmacenDBase almacen(carpeta.ruta(), ',');
     auto tabla = almacen.recrear("PRUEBA", {DefinicionCampo::entero("N")});
     tabla->anadir();
@@ -192,20 +192,20 @@ TEST_F(PruebaCampos, TextoQueNoEsNumeroNoSePoneEnUnCampoNumerico) {
     }
 }
 
-TEST_F(PruebaCampos, FlotantePuestoEnTextoUsaElSeparadorDelUsuario) {
+TEST_F(CamposDbf, FlotantePuestoEnTextoUsaElSeparadorDelUsuario) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerFlotante("TEXTO", 2.25); });
     EXPECT_EQ(tabla->comoTexto("TEXTO"), "2,25");
     EXPECT_EQ(tabla->comoFlotante("TEXTO"), 2.25);
 }
 
-TEST_F(PruebaCampos, LosNombresDeCampoIgnoranMayusculas) {
+TEST_F(CamposDbf, LosNombresDeCampoIgnoranMayusculas) {
     auto tabla = tablaCon([](Tabla& t) { t.ponerTexto("texto", "abc"); });
     EXPECT_EQ(tabla->campo("Texto"), 0);
     EXPECT_EQ(tabla->campo("flotante"), 2);
     EXPECT_EQ(tabla->comoTexto("tExTo"), "abc");
 }
 
-TEST_F(PruebaCampos, UnCampoQueNoExisteFallaConSuNombre) {
+TEST_F(CamposDbf, UnCampoQueNoExisteFallaConSuNombre) {
     auto tabla = tablaCon([](Tabla&) {});
     try {
         tabla->campo("Horas");

@@ -15,7 +15,7 @@ using pruebas::CarpetaTemporal;
 using pruebas::dbfAMano;
 using pruebas::ponerEntero;
 
-class PruebaAjenos : public ::testing::Test {
+class DbfAjenos : public ::testing::Test {
 protected:
     std::vector<std::string> recorrer(const std::string& campo) {
         auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
@@ -28,17 +28,17 @@ protected:
     AlmacenDBase almacen{carpeta.ruta(), ','};
 };
 
-TEST_F(PruebaAjenos, LosRegistrosBorradosNoSeVen) {
+TEST_F(DbfAjenos, LosRegistrosBorradosNoSeVen) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"COD", 'C', 2}}, {"*A1", " B2", "*C3", "*C4", " D5", "*E6"}));
     EXPECT_EQ(recorrer("COD"), (std::vector<std::string>{"B2", "D5"}));
 }
 
-TEST_F(PruebaAjenos, UnaTablaDeSoloBorradosEstaVacia) {
+TEST_F(DbfAjenos, UnaTablaDeSoloBorradosEstaVacia) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"COD", 'C', 2}}, {"*A1", "*B2"}));
     EXPECT_TRUE(recorrer("COD").empty());
 }
 
-TEST_F(PruebaAjenos, EditarSaltaLosBorradosYLosConserva) {
+TEST_F(DbfAjenos, EditarSaltaLosBorradosYLosConserva) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"COD", 'C', 2}}, {"*A1", " B2"}));
     {
         auto tabla = almacen.abrir("AJENA", ModoApertura::LecturaEscrituraExclusiva);
@@ -69,7 +69,7 @@ struct CasoNumero {
     double flotante;
 };
 
-class NumerosAjenos : public PruebaAjenos, public ::testing::WithParamInterface<CasoNumero> {};
+class NumerosAjenos : public DbfAjenos, public ::testing::WithParamInterface<CasoNumero> {};
 
 TEST_P(NumerosAjenos, SeLeenComoNumeros) {
     const auto& caso = GetParam();
@@ -93,14 +93,14 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoNumero{'F', 10, 0, "    1.5E+2", "150", 150, 150}),
     (pruebas::NombrePor<&CasoNumero::tipo, &CasoNumero::bytes>()));
 
-TEST_F(PruebaAjenos, UnNumeroIlegibleFalla) {
+TEST_F(DbfAjenos, UnNumeroIlegibleFalla) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"V", 'N', 3, 0}}, {" ***"}));
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
     tabla->primero();
     EXPECT_THROW(tabla->comoEntero("V"), Error);
 }
 
-TEST_F(PruebaAjenos, OtrosTiposSeLeenComoTexto) {
+TEST_F(DbfAjenos, OtrosTiposSeLeenComoTexto) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"F", 'D', 8}, {"L", 'L', 1}}, {" 20240131T"}));
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
     tabla->primero();
@@ -109,7 +109,7 @@ TEST_F(PruebaAjenos, OtrosTiposSeLeenComoTexto) {
     EXPECT_EQ(tabla->comoTexto("L"), "T");
 }
 
-TEST_F(PruebaAjenos, UnTextoLargoGuardaElByteAltoDeSuAnchoEnLosDecimales) {
+TEST_F(DbfAjenos, UnTextoLargoGuardaElByteAltoDeSuAnchoEnLosDecimales) {
     std::string bytes = dbfAMano({{"T", 'C', 44, 1}}, {" " + std::string(299, 'a') + "b"});
     carpeta.escribir("AJENA.DBF", bytes);
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
@@ -123,7 +123,7 @@ struct CasoDanado {
     void (*danar)(std::string& bytes);
 };
 
-class TablasDanadas : public PruebaAjenos, public ::testing::WithParamInterface<CasoDanado> {};
+class TablasDanadas : public DbfAjenos, public ::testing::WithParamInterface<CasoDanado> {};
 
 TEST_P(TablasDanadas, SeDicenDanadas) {
     std::string bytes = dbfAMano({{"COD", 'C', 4}, {"NUM", 'N', 5}}, {" ABCD   12", " EFGH   34"});

@@ -9,7 +9,7 @@
 #include "transfer/estado.h"
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
-#include "ui/apoyo_puertos_ventana.h"
+#include "comun/puertos_ventana.h"
 #include "ui/qt/anfitrion.h"
 #include "ui/qt/ventana_principal.h"
 

@@ -8,7 +8,7 @@
 #include "comun/carpeta_temporal.h"
 #include "tables/almacen_dbase.h"
 #include "ui/comportamiento_ventana.h"
-#include "ui/apoyo_puertos_ventana.h"
+#include "comun/puertos_ventana.h"
 
 namespace ttz::pruebas {
 namespace {

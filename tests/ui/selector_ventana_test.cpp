@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "apoyo_ventana.h"
-#include "ui/apoyo_selector.h"
+#include "comun/selector_qt.h"
 #include "ui/qt/selector_carpetas.h"
 
 namespace ttz::pruebas {

@@ -13,7 +13,7 @@
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/acortar_ruta.h"
-#include "ui/apoyo_selector.h"
+#include "comun/selector_qt.h"
 #include "ui/qt/selector_carpetas.h"
 
 namespace ttz::ui {

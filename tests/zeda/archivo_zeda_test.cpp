@@ -18,7 +18,7 @@
 #include "comun/mensaje_error.h"
 #include "comun/plataforma.h"
 #include "comun/nombre_caso.h"
-#include "zeda/sin_privilegios.h"
+#include "comun/sin_privilegios.h"
 
 namespace ttz::zeda {
 namespace {

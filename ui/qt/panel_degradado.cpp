@@ -3,11 +3,8 @@
 #include <QPainter>
 
 namespace ttz::ui {
-namespace {
 
-QColor aQColor(ColorRGB color) { return QColor(color.rojo, color.verde, color.azul); }
-
-}  // namespace
+QColor colorQt(ColorRGB color) { return {color.rojo, color.verde, color.azul}; }
 
 PanelDegradado::PanelDegradado(ColoresPanel colores, QWidget* padre) : QWidget(padre), colores_(colores) {}
 
@@ -21,7 +18,7 @@ const QPixmap& PanelDegradado::imagen() {
     imagen_ = QPixmap(size());
     QPainter pintor(&imagen_);
     for (const auto& banda : bandasPanel(height(), colores_.arriba, colores_.medio, colores_.abajo))
-        pintor.fillRect(0, banda.y, width(), banda.alto, aQColor(banda.color));
+        pintor.fillRect(0, banda.y, width(), banda.alto, colorQt(banda.color));
     const int derecha = width() - 1;
     const int fondo = height() - 1;
     pintor.setPen(palette().color(QPalette::Light));

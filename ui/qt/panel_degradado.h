@@ -7,6 +7,8 @@
 
 namespace ttz::ui {
 
+QColor colorQt(ColorRGB color);
+
 class PanelDegradado : public QWidget {
     Q_OBJECT
 public:

@@ -7,7 +7,9 @@
 
 #include "base/errores.h"
 #include "ui/qt/dialogos.h"
+#include "ui/disposicion.h"
 #include "ui/qt/iconos_selector.h"
+#include "ui/qt/panel_degradado.h"
 
 namespace ttz::ui {
 
@@ -41,6 +43,8 @@ public:
     }
 };
 
+QColor fondoListas() { return colorQt(*control(IdControl::Directorios).fondo); }
+
 }  // namespace
 
 QString textoDeRuta(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
@@ -62,7 +66,7 @@ ListaDirectorios::ListaDirectorios(std::vector<Unidad> unidades, std::function<v
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     QPalette paleta = palette();
-    paleta.setColor(QPalette::Base, QColor(240, 251, 255));
+    paleta.setColor(QPalette::Base, fondoListas());
     setPalette(paleta);
     connect(this, &QListWidget::itemDoubleClicked, this, &ListaDirectorios::abrirFila);
     reconstruir();
@@ -79,8 +83,6 @@ void ListaDirectorios::cambiarRuta(const std::string& ruta) {
 void ListaDirectorios::elegirUnidad(std::size_t unidad) {
     cambiar([&] { return selector_.elegirUnidad(unidad); });
 }
-
-void ListaDirectorios::ponerAvisoError(std::function<void()> aviso) { aviso_ = std::move(aviso); }
 
 void ListaDirectorios::keyPressEvent(QKeyEvent* evento) {
     // Enter belongs to the window's default button, never to a row.
@@ -133,8 +135,8 @@ ListaUnidades::ListaUnidades(ListaDirectorios* directorios, QWidget* padre)
     setObjectName(QStringLiteral("Unidades"));
     setEditable(false);
     QPalette paleta = palette();
-    paleta.setColor(QPalette::Base, QColor(240, 251, 255));
-    paleta.setColor(QPalette::Button, QColor(240, 251, 255));
+    paleta.setColor(QPalette::Base, fondoListas());
+    paleta.setColor(QPalette::Button, fondoListas());
     setPalette(paleta);
     for (const auto& unidad : directorios_->selector().unidades())
         addItem(QIcon(iconoUnidad(unidad.tipo)), textoDeRuta(unidad.texto));

@@ -36,7 +36,6 @@ public:
     void cambiarRuta(const std::string& ruta);
     // A choice in the drive list; a failure goes to the error notice and changes nothing.
     void elegirUnidad(std::size_t unidad);
-    void ponerAvisoError(std::function<void()> aviso);
 
 signals:
     void carpetaCambiada(const QString& carpeta);

@@ -21,8 +21,6 @@ QFont fuenteQt(const Fuente& fuente) { return QFont(kFamilia, fuente.puntos, fue
 
 QRect rectanguloQt(Rectangulo area) { return {area.x, area.y, area.ancho, area.alto}; }
 
-QColor colorQt(ColorRGB color) { return {color.rojo, color.verde, color.azul}; }
-
 void colorear(QWidget& control, QPalette::ColorRole papel, ColorRGB color) {
     auto paleta = control.palette();
     paleta.setColor(papel, colorQt(color));

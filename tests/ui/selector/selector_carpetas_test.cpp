@@ -12,7 +12,7 @@
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
 #include "ui/selector/carpeta_proceso.h"
-#include "ui/apoyo_puertos_ventana.h"
+#include "comun/puertos_ventana.h"
 #include "ui/selector/selector_carpetas.h"
 
 namespace ttz::ui {
@@ -21,9 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // escuela with two subfolders, usb with one; the drives: the system's root, usb and one gone.
-class SelectorCarpetasTest : public testing::Test {
+class SelectorSinVentana : public testing::Test {
 protected:
-    SelectorCarpetasTest() {
+    SelectorSinVentana() {
         for (const char* nombre : {"beta", "2024"}) fs::create_directories(temporal_ / "escuela" / nombre);
         fs::create_directories(temporal_ / "usb" / "datos");
         usb_ = leida(temporal_ / "usb");
@@ -62,7 +62,7 @@ protected:
     std::optional<SelectorCarpetas> selector_;
 };
 
-TEST_F(SelectorCarpetasTest, EmpiezaEnLaCarpetaDelProceso) {
+TEST_F(SelectorSinVentana, EmpiezaEnLaCarpetaDelProceso) {
     esperarEn(escuela_, 0);
     const auto& filas = selector_->filas();
     ASSERT_GE(filas.size(), 3u);
@@ -71,7 +71,7 @@ TEST_F(SelectorCarpetasTest, EmpiezaEnLaCarpetaDelProceso) {
     EXPECT_EQ(filas.back().icono, IconoCarpeta::Cerrada);
 }
 
-TEST_F(SelectorCarpetasTest, AbrirUnaFilaLaHaceActual) {
+TEST_F(SelectorSinVentana, AbrirUnaFilaLaHaceActual) {
     EXPECT_TRUE(selector_->abrirFila(fila("2024")));
     esperarEn(hija(escuela_, "2024"), 0);
     const auto filas = selector_->filas();
@@ -84,7 +84,7 @@ TEST_F(SelectorCarpetasTest, AbrirUnaFilaLaHaceActual) {
 }
 
 // Each drive keeps the folder last visited on it.
-TEST_F(SelectorCarpetasTest, ElegirUnaUnidadVaASuUltimaCarpeta) {
+TEST_F(SelectorSinVentana, ElegirUnaUnidadVaASuUltimaCarpeta) {
     EXPECT_TRUE(selector_->elegirUnidad(1));
     esperarEn(usb_, 1);
     selector_->abrirFila(fila("datos"));
@@ -96,7 +96,7 @@ TEST_F(SelectorCarpetasTest, ElegirUnaUnidadVaASuUltimaCarpeta) {
 }
 
 // A folder removed after the rows were built, a drive that cannot be entered, a file.
-TEST_F(SelectorCarpetasTest, UnFalloNoCambiaNada) {
+TEST_F(SelectorSinVentana, UnFalloNoCambiaNada) {
     fs::remove(temporal_ / "escuela" / "beta");
     const auto filas = selector_->filas();
     const std::function<void()> fallos[] = {
@@ -113,7 +113,7 @@ TEST_F(SelectorCarpetasTest, UnFalloNoCambiaNada) {
 
 // Win32's drive list tells each choice twice: one error box for a drive that cannot be entered,
 // one folder change for a good one.
-TEST_F(SelectorCarpetasTest, UnaEleccionDeUnidadAvisadaDosVecesReaccionaUnaVez) {
+TEST_F(SelectorSinVentana, UnaEleccionDeUnidadAvisadaDosVecesReaccionaUnaVez) {
     pruebas::DialogosPrueba dialogos;
     int cambios = 0;
     const auto elegirDosVeces = [&](std::size_t unidad) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "comun/consola.h"
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
 namespace {

@@ -1,4 +1,4 @@
-#include "escenario_importacion.h"
+#include "comun/escenario_importacion.h"
 
 #include "import/importacion.h"
 
