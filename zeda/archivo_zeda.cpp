@@ -86,11 +86,10 @@ private:
 
 }  // namespace
 
-// The text of a ZEDA file as Windows-1252, piece by piece, whatever encoding it was saved in.
-// The mark at its start tells the encoding or, without one, a pass over the text up to the
-// character that ends it; the first piece read stays for the reading, and the file is read
-// again from its start only when that pass went past it. The bytes as stored count towards
-// kBytesMaximosZEDA. The file's failures raise FalloArchivo.
+// The text of a ZEDA file as Windows-1252, piece by piece, whatever encoding it was saved in:
+// the mark at its start tells the encoding or, without one, a pass over the text up to the
+// character that ends it (finDeTexto). The bytes as stored count towards kBytesMaximosZEDA.
+// The file's failures raise FalloArchivo.
 class FuenteZEDA {
 public:
     FuenteZEDA(const fs::path& ruta, char finDeTexto)
@@ -130,6 +129,8 @@ private:
         return esUtf8(finDeTexto) ? Codificacion::Utf8 : Codificacion::Windows1252;
     }
 
+    // The pass over the text without a mark, from the first piece on; that piece stays for the
+    // reading unless the pass read past it.
     bool esUtf8(char finDeTexto) {
         DeteccionUtf8 deteccion;
         for (std::span<char> bytes = leido_;; bytes = leerBytes()) {
