@@ -79,8 +79,9 @@ std::optional<std::u32string> puntosUtf8(std::string_view bytes, char fin) {
     std::u32string puntos;
     for (std::size_t i = 0; i < bytes.size() && (puntos.empty() || puntos.back() != char32_t(fin));) {
         const auto primero = static_cast<unsigned char>(bytes[i]);
-        const std::size_t largo = primero < 0x80 ? 1 : primero < 0xC0 ? 0 : primero < 0xE0 ? 2 : primero < 0xF0 ? 3 : 4;
-        if (primero >= 0xF8 || largo == 0 || i + largo > bytes.size()) return std::nullopt;
+        const std::size_t largo =
+            primero < 0x80 ? 1 : primero < 0xC0 ? 0 : primero < 0xE0 ? 2 : primero < 0xF0 ? 3 : primero < 0xF8 ? 4 : 0;
+        if (largo == 0 || i + largo > bytes.size()) return std::nullopt;
         char32_t punto = largo == 1 ? primero : primero & (0xFFu >> (largo + 1));
         for (std::size_t k = 1; k < largo; ++k) {
             const auto siguiente = static_cast<unsigned char>(bytes[i + k]);
