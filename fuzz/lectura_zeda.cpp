@@ -1,13 +1,16 @@
-// Fuzz target: any bytes as a ZEDA file, read both ways, compared with a plain model of each
-// way; every line then cut into fields and padded.
+// Fuzz target: any bytes as a ZEDA file, read both ways, compared with a plain model of its
+// encoding and of each way; every line then cut into fields and padded.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/errores.h"
 #include "base/texto.h"
+#include "base/windows1252.h"
 #include "fuzz/comun/banco_fuzz.h"
 #include "zeda/archivo_zeda.h"
 #include "zeda/linea_zeda.h"
@@ -70,6 +73,85 @@ std::vector<std::string> modeloEntero(std::string_view bytes) {
     return lineas;
 }
 
+// The code points of well-formed UTF-8 up to the first fin, that one included; nothing at a
+// sequence that is not well formed or is cut short.
+std::optional<std::u32string> puntosUtf8(std::string_view bytes, char fin) {
+    std::u32string puntos;
+    for (std::size_t i = 0; i < bytes.size() && (puntos.empty() || puntos.back() != char32_t(fin));) {
+        const auto primero = static_cast<unsigned char>(bytes[i]);
+        const std::size_t largo =
+            primero < 0x80 ? 1 : primero < 0xC0 ? 0 : primero < 0xE0 ? 2 : primero < 0xF0 ? 3 : primero < 0xF8 ? 4 : 0;
+        if (largo == 0 || i + largo > bytes.size()) return std::nullopt;
+        char32_t punto = largo == 1 ? primero : primero & (0xFFu >> (largo + 1));
+        for (std::size_t k = 1; k < largo; ++k) {
+            const auto siguiente = static_cast<unsigned char>(bytes[i + k]);
+            if ((siguiente & 0xC0) != 0x80) return std::nullopt;
+            punto = punto << 6 | (siguiente & 0x3Fu);
+        }
+        constexpr char32_t kMinimo[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (punto < kMinimo[largo] || punto > 0x10FFFF || (punto >= 0xD800 && punto <= 0xDFFF)) return std::nullopt;
+        puntos += punto;
+        i += largo;
+    }
+    return puntos;
+}
+
+// The UTF-16 units up to the first fin, that one included; nothing when a byte is left over.
+std::optional<std::u32string> puntosUtf16(std::string_view bytes, bool grande, char fin) {
+    std::u32string puntos;
+    for (std::size_t i = 0; i < bytes.size() && (puntos.empty() || puntos.back() != char32_t(fin)); i += 2) {
+        if (i + 1 == bytes.size()) return std::nullopt;
+        const unsigned a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        puntos += grande ? a << 8 | b : b << 8 | a;
+    }
+    return puntos;
+}
+
+// The text that reading takes, in Windows-1252: after a byte order mark in its encoding, up to
+// the first fin; without one, UTF-8 when some byte above 127 comes before fin and all that text
+// is well formed, else the bytes themselves. Nothing when a character has no Windows-1252 byte
+// or is not well formed.
+std::optional<std::string> modeloTexto(std::string_view bytes, char fin) {
+    std::optional<std::u32string> puntos;
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        puntos = puntosUtf16(bytes.substr(2), bytes.front() == '\xFE', fin);
+    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+        puntos = puntosUtf8(bytes.substr(3), fin);
+    } else {
+        const std::string_view texto = bytes.substr(0, bytes.find(fin));
+        if (std::ranges::none_of(texto, [](char c) { return c & 0x80; }) || !puntosUtf8(texto, fin))
+            return std::string(bytes);
+        puntos = puntosUtf8(bytes, fin);
+    }
+    if (!puntos) return std::nullopt;
+    std::string texto;
+    for (const char32_t punto : *puntos) {
+        const auto byte = windows1252DeUnicode(punto);
+        if (!byte) return std::nullopt;
+        texto += static_cast<char>(*byte);
+    }
+    return texto;
+}
+
+// A model of the lines over the model of the text; nothing when the reading must fail.
+std::optional<std::vector<std::string>> modeloLineas(std::string_view bytes, char fin,
+                                                     std::vector<std::string> (*lineas)(std::string_view)) {
+    const auto texto = modeloTexto(bytes, fin);
+    if (!texto) return std::nullopt;
+    return lineas(*texto);
+}
+
+// The lines read, or nothing when the reading fails on a character without equivalent.
+template <class Lectura>
+std::optional<std::vector<std::string>> lineasLeidas(Lectura leer) {
+    try {
+        return leer();
+    } catch (const Error& error) {
+        exigir(std::string_view(error.what()).ends_with(" sin equivalente en Windows-1252"), error.what());
+        return std::nullopt;
+    }
+}
+
 std::vector<std::string> leerLineaALinea(const fs::path& ruta) {
     zeda::LectorLineas lector(ruta);
     std::vector<std::string> lineas;
@@ -109,10 +191,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const fs::path ruta = carpetaProceso() / "zeda_prueba.txt";
     escribirBytes(ruta, bytes);
 
-    const auto porLineas = leerLineaALinea(ruta);
-    exigir(porLineas == modeloLineaALinea(bytes), "lectura linea a linea distinta del modelo");
-    const auto entero = zeda::leerArchivoEntero(ruta);
-    exigir(entero == modeloEntero(bytes), "lectura entera distinta del modelo");
-    for (const auto& linea : porLineas) cortarCampos(linea);
+    const auto porLineas = lineasLeidas([&] { return leerLineaALinea(ruta); });
+    exigir(porLineas == modeloLineas(bytes, kCtrlZ, modeloLineaALinea), "lectura linea a linea distinta del modelo");
+    const auto entero = lineasLeidas([&] { return zeda::leerArchivoEntero(ruta); });
+    exigir(entero == modeloLineas(bytes, '\0', modeloEntero), "lectura entera distinta del modelo");
+    for (const auto& linea : porLineas.value_or(std::vector<std::string>{})) cortarCampos(linea);
     return 0;
 }

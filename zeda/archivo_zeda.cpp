@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <new>
+#include <span>
+#include <utility>
 
+#include "base/archivo.h"
 #include "base/archivos.h"
 #include "base/errores.h"
 #include "base/texto_ruta.h"
+#include "zeda/codificacion.h"
 
 namespace ttz::zeda {
 namespace {
@@ -33,6 +37,11 @@ void exigirTamanoZEDA(const fs::path& ruta, std::uint64_t bytes, std::size_t lin
     if (lineas > kLineasMaximasZEDA)
         throw Error("El archivo " + entreComillas(ruta) + " tiene demasiadas l\xEDneas para ser de ZEDA: pasa de " +
                     std::to_string(kLineasMaximasZEDA));
+}
+
+[[noreturn]] void fallarCaracter(const fs::path& ruta, std::size_t linea) {
+    throw Error("El archivo " + entreComillas(ruta) + " tiene en la l\xEDnea " + std::to_string(linea) +
+                " un car\xE1" "cter sin equivalente en Windows-1252");
 }
 
 // Cuts the text of a whole file into lines as its pieces arrive: CR, LF and CR LF end a line,
@@ -77,9 +86,76 @@ private:
 
 }  // namespace
 
-LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta), bufer_(kTamanoBufer) {
+// The text of a ZEDA file as Windows-1252, piece by piece, whatever encoding it was saved in:
+// the mark at its start tells the encoding or, without one, a pass over the text up to the
+// character that ends it (finDeTexto). The bytes as stored count towards kBytesMaximosZEDA.
+// The file's failures raise FalloArchivo.
+class FuenteZEDA {
+public:
+    FuenteZEDA(const fs::path& ruta, char finDeTexto)
+        : ruta_(ruta), archivo_(abrirZEDA(ruta)), bufer_(kTamanoBufer),
+          descodificador_(codificacion(finDeTexto), finDeTexto) {}
+
+    // The next piece, valid until the next call; empty at the end of the text.
+    std::string_view leer() {
+        while (!descodificador_.terminado()) {
+            const std::span<char> bytes = leido_.empty() ? leerBytes() : std::exchange(leido_, {});
+            if (bytes.empty()) {
+                if (!descodificador_.completo()) fallarCaracter(ruta_, descodificador_.linea());
+                return {};
+            }
+            const auto largo = descodificador_.convertir(bytes);
+            if (!largo) fallarCaracter(ruta_, descodificador_.linea());
+            if (*largo > 0) return {bytes.data(), *largo};
+        }
+        return {};
+    }
+
+    void cerrar() { archivo_.cerrar(); }
+
+private:
+    std::span<char> leerBytes() {
+        const std::size_t leidos = archivo_.leer(posicion_, bufer_.data(), bufer_.size());
+        posicion_ += leidos;
+        exigirTamanoZEDA(ruta_, posicion_, 0);
+        return {bufer_.data(), leidos};
+    }
+
+    Codificacion codificacion(char finDeTexto) {
+        leido_ = leerBytes();
+        const Marca marca = marcaDeOrden({leido_.data(), leido_.size()});
+        leido_ = leido_.subspan(marca.largo);
+        if (marca.largo > 0) return marca.codificacion;
+        return esUtf8(finDeTexto) ? Codificacion::Utf8 : Codificacion::Windows1252;
+    }
+
+    // The pass over the text without a mark, from the first piece on; that piece stays for the
+    // reading unless the pass read past it.
+    bool esUtf8(char finDeTexto) {
+        DeteccionUtf8 deteccion;
+        for (std::span<char> bytes = leido_;; bytes = leerBytes()) {
+            const std::string_view texto(bytes.data(), bytes.size());
+            const auto fin = texto.find(finDeTexto);
+            if (!deteccion.agregar(texto.substr(0, fin)) || fin != std::string_view::npos || texto.empty()) break;
+        }
+        if (posicion_ > leido_.size()) {  // the first piece is overwritten
+            leido_ = {};
+            posicion_ = 0;
+        }
+        return deteccion.esUtf8();
+    }
+
+    fs::path ruta_;
+    Archivo archivo_;
+    std::vector<char> bufer_;
+    std::uint64_t posicion_ = 0;  // in the file, of the next byte to read
+    std::span<char> leido_;       // read at the start and not yet given out
+    Descodificador descodificador_;
+};
+
+LectorLineas::LectorLineas(const fs::path& ruta) : ruta_(ruta) {
     try {
-        archivo_.emplace(abrirZEDA(ruta));
+        fuente_ = std::make_unique<FuenteZEDA>(ruta, kCtrlZ);
     } catch (const FalloArchivo& fallo) {
         fallarES(fallo);
     }
@@ -90,19 +166,17 @@ LectorLineas::~LectorLineas() = default;
 void LectorLineas::rellenar() {
     posicion_ = 0;
     try {
-        llenos_ = archivo_->leer(leidos_, bufer_.data(), bufer_.size());
+        trozo_ = fuente_->leer();
     } catch (const FalloArchivo& fallo) {
         fallarES(fallo);
     }
-    leidos_ += llenos_;
-    exigirTamanoZEDA(ruta_, leidos_, 0);
-    agotado_ = llenos_ == 0;
+    agotado_ = trozo_.empty();
 }
 
 int LectorLineas::leerByte() {
-    if (posicion_ == llenos_ && !agotado_) rellenar();
-    if (posicion_ == llenos_) return kFinArchivo;
-    return static_cast<unsigned char>(bufer_[posicion_]);
+    if (posicion_ == trozo_.size() && !agotado_) rellenar();
+    if (posicion_ == trozo_.size()) return kFinArchivo;
+    return static_cast<unsigned char>(trozo_[posicion_]);
 }
 
 bool LectorLineas::fin() {
@@ -114,8 +188,8 @@ const std::string& LectorLineas::siguiente() {
     linea_.clear();
     while (true) {
         if (leerByte() == kFinArchivo) return linea_;
-        const char* inicio = bufer_.data() + posicion_;
-        const char* final = bufer_.data() + llenos_;
+        const char* inicio = trozo_.data() + posicion_;
+        const char* final = trozo_.data() + trozo_.size();
         const char* especial = std::find_if(inicio, final, [](char c) {
             return c == '\n' || c == '\r' || c == kCtrlZ;
         });
@@ -141,7 +215,7 @@ const std::string& LectorLineas::siguiente() {
 
 void LectorLineas::cerrar() {
     try {
-        archivo_->cerrar();
+        fuente_->cerrar();
     } catch (const FalloArchivo& fallo) {
         fallarES(fallo);
     }
@@ -149,14 +223,11 @@ void LectorLineas::cerrar() {
 
 std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
     try {
-        const Archivo archivo = abrirZEDA(ruta);
+        FuenteZEDA fuente(ruta, '\0');
         DivisorLineas divisor;
-        std::vector<char> bufer(kTamanoBufer);
-        std::uint64_t total = 0;
-        while (const std::size_t leidos = archivo.leer(total, bufer.data(), bufer.size())) {
-            const bool sigue = divisor.agregar({bufer.data(), leidos});
-            total += leidos;
-            exigirTamanoZEDA(ruta, total, divisor.lineas());
+        for (auto trozo = fuente.leer(); !trozo.empty(); trozo = fuente.leer()) {
+            const bool sigue = divisor.agregar(trozo);
+            exigirTamanoZEDA(ruta, 0, divisor.lineas());
             if (!sigue) break;
         }
         return divisor.terminar();
