@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/utf8.h"
+
 namespace ttz {
 namespace {
 
@@ -13,32 +15,6 @@ constexpr std::array<char16_t, 32> kZonaEspecial = {
 };
 
 bool enZonaEspecial(unsigned char byte) { return byte >= 0x80 && byte <= 0x9F; }
-
-bool esContinuacion(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// The length of the valid UTF-8 sequence at the start of texto and its code point; 0 when the
-// first byte starts none (a lone continuation byte, an overlong form, a surrogate, past U+10FFFF).
-std::size_t secuenciaUtf8(std::string_view texto, char32_t& codigo) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(texto[i]); };
-    const unsigned char primero = byte(0);
-    std::size_t largo = 0;
-    unsigned char minimo = 0x80, maximo = 0xBF;
-    if (primero >= 0xC2 && primero <= 0xDF) largo = 2;
-    else if (primero >= 0xE0 && primero <= 0xEF) largo = 3;
-    else if (primero >= 0xF0 && primero <= 0xF4) largo = 4;
-    if (largo == 0 || texto.size() < largo) return 0;
-    if (primero == 0xE0) minimo = 0xA0;
-    if (primero == 0xED) maximo = 0x9F;
-    if (primero == 0xF0) minimo = 0x90;
-    if (primero == 0xF4) maximo = 0x8F;
-    if (byte(1) < minimo || byte(1) > maximo) return 0;
-    codigo = primero & (0x7F >> largo);
-    for (std::size_t i = 1; i < largo; ++i) {
-        if (!esContinuacion(byte(i))) return 0;
-        codigo = (codigo << 6) | (byte(i) & 0x3F);
-    }
-    return largo;
-}
 
 }  // namespace
 
@@ -54,19 +30,24 @@ std::optional<unsigned char> windows1252DeUnicode(char32_t codigo) {
 }
 
 std::string windows1252DeUtf8(std::string_view utf8) {
+    using Paso = SecuenciaUtf8::Paso;
     std::string texto;
     texto.reserve(utf8.size());
-    while (!utf8.empty()) {
-        char32_t codigo = 0;
-        const std::size_t largo = utf8[0] & 0x80 ? secuenciaUtf8(utf8, codigo) : 0;
-        if (largo == 0) {
-            texto += utf8[0];
-            utf8.remove_prefix(1);
-            continue;
+    SecuenciaUtf8 secuencia;
+    std::size_t inicio = 0;  // of the character under way
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const Paso paso = secuencia.agregar(static_cast<unsigned char>(utf8[i]));
+        if (paso == Paso::Sigue) continue;
+        if (paso == Paso::Caracter) {
+            texto += static_cast<char>(windows1252DeUnicode(secuencia.caracter()).value_or('?'));
+        } else {
+            // The first byte stays as it is; the next one starts again.
+            texto += utf8[inicio];
+            i = inicio;
         }
-        texto += static_cast<char>(windows1252DeUnicode(codigo).value_or('?'));
-        utf8.remove_prefix(largo);
+        inicio = i + 1;
     }
+    texto.append(utf8.substr(inicio));  // a character cut short by the end
     return texto;
 }
 

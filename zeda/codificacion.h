@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "base/utf8.h"
+
 namespace ttz::zeda {
 
 enum class Codificacion { Windows1252, Utf8, Utf16LE, Utf16BE };
@@ -17,21 +19,6 @@ struct Marca {
     std::size_t largo;
 };
 Marca marcaDeOrden(std::string_view inicio);
-
-// One UTF-8 character, fed byte by byte; well formed as Unicode has it (no overlong form, no
-// surrogate, nothing above U+10FFFF).
-class SecuenciaUtf8 {
-public:
-    enum class Paso { Sigue, Caracter, Mal };
-    Paso agregar(unsigned char byte);
-    char32_t caracter() const { return caracter_; }
-    bool aMedias() const { return faltan_ > 0; }
-
-private:
-    char32_t caracter_ = 0;
-    int faltan_ = 0;
-    unsigned char minimo_ = 0, maximo_ = 0;  // the range of the next byte
-};
 
 // Tells, piece by piece, whether a text without a mark is UTF-8: some byte above 127, and
 // every such byte part of a well-formed sequence.

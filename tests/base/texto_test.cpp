@@ -9,6 +9,7 @@
 
 #include "base/errores.h"
 #include "base/sistema.h"
+#include "base/windows1252.h"
 #include "comun/carpeta_temporal.h"
 #include "comun/entorno.h"
 #include "comun/mensaje_error.h"
@@ -213,6 +214,17 @@ void PrintTo(const CasoUtf8& caso, std::ostream* salida) {
 class Utf8 : public testing::TestWithParam<CasoUtf8> {};
 
 TEST_P(Utf8, Conversion) { EXPECT_EQ(aUtf8(GetParam().windows1252), GetParam().utf8); }
+
+TEST_P(Utf8, YDeVuelta) { EXPECT_EQ(windows1252DeUtf8(GetParam().utf8), GetParam().windows1252); }
+
+// What Windows-1252 lacks is "?"; bytes that are not UTF-8 (a name stored in Windows-1252, a
+// character cut short) stay as they are.
+TEST(Utf8AWindows1252, LoQueFaltaEsInterrogacionYLoQueNoEsUtf8Queda) {
+    EXPECT_EQ(windows1252DeUtf8("a\xE6\x97\xA5" "b"), "a?b");
+    EXPECT_EQ(windows1252DeUtf8("A\xF1o"), "A\xF1o");
+    EXPECT_EQ(windows1252DeUtf8("\xE2\x82" "A\xC3"), "\xE2\x82" "A\xC3");
+    EXPECT_EQ(windows1252DeUtf8("\xC0\xAF\xED\xA0\x80"), "\xC0\xAF\xED\xA0\x80");
+}
 
 INSTANTIATE_TEST_SUITE_P(Textos, Utf8, testing::Values(
     CasoUtf8{"abc", "abc"},
