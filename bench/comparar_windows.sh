@@ -2,7 +2,7 @@
 # The 10x school exported by the Windows batch tool under Wine against the Linux build, in one
 # run: the fastest of a few exports of each, wall time with start-up, and the ratio. Also the
 # start-up of a Windows program under Wine alone (the tool's --version), which the ratio includes.
-# Builds: build/ (or $TZ_BUILD) and build-windows/ (or $TZ_BUILD_WINDOWS), built when missing.
+# Builds: the programs it needs in build/ (or $TZ_BUILD) and build-windows/ (or $TZ_BUILD_WINDOWS).
 # Usage: bench/comparar_windows.sh [RUNS]
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,10 +10,8 @@ source "$raiz/scripts/lib/wine.sh"
 vueltas=${1:-5}
 linux=$(realpath -m "${TZ_BUILD:-$raiz/build}")
 windows=$(realpath -m "${TZ_BUILD_WINDOWS:-$raiz/build-windows}")
-[ -f "$linux/CMakeCache.txt" ] || "$raiz/scripts/build" >/dev/null
-cmake --build "$linux" -j"$(nproc)" --target transtempaloszeda-lote generar_escuela >/dev/null
-[ -f "$windows/CMakeCache.txt" ] || "$raiz/scripts/build-windows" >/dev/null
-cmake --build "$windows" -j"$(nproc)" --target transtempaloszeda-lote >/dev/null
+"$raiz/scripts/build" transtempaloszeda-lote generar_escuela >/dev/null
+"$raiz/scripts/build-windows" transtempaloszeda-lote >/dev/null
 
 unset DISPLAY WAYLAND_DISPLAY
 preparar_wine "$windows"

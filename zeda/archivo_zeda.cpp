@@ -30,10 +30,13 @@ std::string entreComillas(const fs::path& ruta) { return "\"" + rutaEnMensaje(ru
 }
 
 // A file that passes these bounds is no ZEDA file; reading it on would only fill the memory.
-void exigirTamanoZEDA(const fs::path& ruta, std::uint64_t bytes, std::size_t lineas) {
+void exigirBytesZEDA(const fs::path& ruta, std::uint64_t bytes) {
     if (bytes > kBytesMaximosZEDA)
         throw Error("El archivo " + entreComillas(ruta) + " es demasiado grande para ser de ZEDA: pasa de " +
                     std::to_string(kBytesMaximosZEDA / (1024 * 1024)) + " MiB");
+}
+
+void exigirLineasZEDA(const fs::path& ruta, std::size_t lineas) {
     if (lineas > kLineasMaximasZEDA)
         throw Error("El archivo " + entreComillas(ruta) + " tiene demasiadas l\xEDneas para ser de ZEDA: pasa de " +
                     std::to_string(kLineasMaximasZEDA));
@@ -117,7 +120,7 @@ private:
     std::span<char> leerBytes() {
         const std::size_t leidos = archivo_.leer(posicion_, bufer_.data(), bufer_.size());
         posicion_ += leidos;
-        exigirTamanoZEDA(ruta_, posicion_, 0);
+        exigirBytesZEDA(ruta_, posicion_);
         return {bufer_.data(), leidos};
     }
 
@@ -227,7 +230,7 @@ std::vector<std::string> leerArchivoEntero(const fs::path& ruta) {
         DivisorLineas divisor;
         for (auto trozo = fuente.leer(); !trozo.empty(); trozo = fuente.leer()) {
             const bool sigue = divisor.agregar(trozo);
-            exigirTamanoZEDA(ruta, 0, divisor.lineas());
+            exigirLineasZEDA(ruta, divisor.lineas());
             if (!sigue) break;
         }
         return divisor.terminar();
