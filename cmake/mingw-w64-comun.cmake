@@ -12,8 +12,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Executables carry their runtime: no libstdc++, libgcc or winpthread DLL beside them. No link
 # time in the header either, so that one commit always gives the same bytes.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")
-# Windows programs run under Wine on this machine.
-find_program(TTZ_WINE wine)
-if(TTZ_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TTZ_WINE})
+# Windows programs run under Wine on this machine, through the loader of their architecture:
+# Debian's `wine` wrapper starts the 32-bit loader first, which some kernels cannot run.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86)
+  find_program(TTZ_CARGADOR_WINE wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
+else()
+  find_program(TTZ_CARGADOR_WINE wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+endif()
+if(TTZ_CARGADOR_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${TTZ_CARGADOR_WINE})
 endif()

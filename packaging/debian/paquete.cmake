@@ -1,6 +1,7 @@
 # The Debian package (cpack -G DEB, scripts/release): both programs in /usr/bin, the window's
-# .desktop file and icon (ui/qt), the batch tool's manual page and the copyright file. Its
-# Depends are computed from the programs' libraries (dpkg-shlibdeps).
+# .desktop file and icon (ui/qt), the batch tool's manual page, the changelog, the lintian
+# override and the copyright file. Its Depends are computed from the programs' libraries
+# (dpkg-shlibdeps).
 include(GNUInstallDirs)
 set(ttz_debian_fuentes ${CMAKE_CURRENT_LIST_DIR})
 set(ttz_debian ${CMAKE_BINARY_DIR}/debian)
@@ -13,6 +14,23 @@ add_custom_command(OUTPUT ${ttz_debian}/transtempaloszeda-lote.1.gz
   VERBATIM)
 add_custom_target(ttz_manual ALL DEPENDS ${ttz_debian}/transtempaloszeda-lote.1.gz)
 install(FILES ${ttz_debian}/transtempaloszeda-lote.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The changelog of a native package, from CAMBIOS.md, compressed as the manual page.
+set(ttz_mantenedor "transTempalosZeda <transtempaloszeda@invalid>")
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${ttz_debian}/changelog.gz
+  COMMAND Python3::Interpreter ${ttz_debian_fuentes}/changelog.py ${PROJECT_SOURCE_DIR}/CAMBIOS.md
+    transtempaloszeda ${ttz_mantenedor} ${ttz_debian}/changelog
+  COMMAND gzip -9nf ${ttz_debian}/changelog
+  DEPENDS ${PROJECT_SOURCE_DIR}/CAMBIOS.md ${ttz_debian_fuentes}/changelog.py
+  VERBATIM)
+add_custom_target(ttz_changelog ALL DEPENDS ${ttz_debian}/changelog.gz)
+install(FILES ${ttz_debian}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The project has no public address yet: the maintainer's is a placeholder, which lintian
+# reports; the override says so, until there is a real address.
+install(FILES ${ttz_debian_fuentes}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+  RENAME transtempaloszeda)
 
 # The machine-readable copyright file, with the licence's text from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE ttz_licencia)
@@ -33,13 +51,14 @@ install(FILES ${ttz_debian}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME transtempaloszeda)
-set(CPACK_PACKAGE_CONTACT "transTempalosZeda <transtempaloszeda@invalid>")
+set(CPACK_PACKAGE_CONTACT ${ttz_mantenedor})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "exporta e importa datos entre Tempalix y ZEDA")
-set(CPACK_PACKAGE_DESCRIPTION "Pasa los datos de un centro entre ZEDA, que intercambia archivos de\n\
-texto de columnas fijas, y Tempalix, el programa de horarios, que guarda tablas dBase: la\n\
-exportación convierte los archivos de ZEDA en las tablas de Tempalix, y la importación escribe\n\
-el horario resuelto por Tempalix en el archivo de horario de ZEDA. Trae la ventana\n\
-(transtempaloszeda) y la herramienta por lotes (transtempaloszeda-lote).")
+set(CPACK_PACKAGE_DESCRIPTION "Pasa los datos de un centro entre ZEDA, que intercambia archivos\n\
+de texto de columnas fijas, y Tempalix, el programa de horarios, que guarda\n\
+tablas dBase: la exportación convierte los archivos de ZEDA en las tablas de\n\
+Tempalix, y la importación escribe el horario resuelto por Tempalix en el\n\
+archivo de horario de ZEDA. Trae el programa con ventana (transtempaloszeda) y\n\
+la herramienta por lotes (transtempaloszeda-lote).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -3,17 +3,24 @@
 # the Wine prefix the caller set up) export it and import its solved timetable; the same lines,
 # exit statuses, six tables and timetable file, byte for byte. Left aside: the date of each
 # table's last change (header bytes 1-3) and the clock fields of the timetable's first and last
-# lines. Usage: igual_que_linux.sh LINUX_BIN WINDOWS_BIN SAMPLE_FOLDER
+# lines. On a difference it prints both sides: the first differing lines of text, or the first
+# differing bytes of a table. Usage: igual_que_linux.sh LINUX_BIN WINDOWS_BIN SAMPLE_FOLDER
 set -euo pipefail
 linux=$1 windows=$2 escuela=$3
+source "$(dirname "$0")/../../scripts/lib/wine.sh"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fallos=0
 comparar() {  # what, linux file, windows file
-  if ! cmp -s "$2" "$3"; then
-    echo "distinto: $1"
-    fallos=1
+  cmp -s "$2" "$3" && return
+  echo "distinto: $1"
+  if grep -qI . "$2" "$3"; then
+    diff --label Linux --label Windows -u "$2" "$3" | head -n 20
+  else
+    echo "  byte (desde 1), Linux y Windows en octal:"
+    cmp -l "$2" "$3" 2>&1 | head -n 10 | sed 's/^/  /'
   fi
+  fallos=1
 }
 sinFecha() { python3 -c 'import sys; b=bytearray(open(sys.argv[1],"rb").read()); b[1:4]=b"\0\0\0"; sys.stdout.buffer.write(b)' "$1"; }
 sinReloj() { sed -E '1s/^(.{59}).{12}/\1RELOJ/; $s/^(.{59}).{12}/\1RELOJ/' "$1"; }
@@ -29,7 +36,14 @@ ejecutar() {
   if [ "$sistema" = linux ]; then
     "$linux/transtempaloszeda-lote" "$orden" "${carpetas[@]}" >"$tmp/$sistema/$orden.out" 2>&1 || estado=$?
   else
-    wine "$windows/transtempaloszeda-lote.exe" "$orden" "${carpetas[@]}" >"$tmp/$sistema/$orden.out" 2>&1 || estado=$?
+    # A status other than the tool's own is Wine crashing the program in its own start-up,
+    # before the tool's code runs: once more, as ctest does. A second crash stays a difference.
+    for intento in 1 2; do
+      estado=0
+      wine "$windows/transtempaloszeda-lote.exe" "$orden" "${carpetas[@]}" >"$tmp/$sistema/$orden.out" 2>&1 || estado=$?
+      case $estado in 0 | 1 | 2 | 64) break ;; esac
+      echo "Windows, intento $intento: $orden terminó con el estado $estado"
+    done
   fi
   echo "$estado" >>"$tmp/$sistema/$orden.out"
 }

@@ -56,14 +56,14 @@ std::string clase(HWND ventana) {
     return nombre;
 }
 
+BOOL CALLBACK anotarHija(HWND hija, LPARAM lista) {
+    reinterpret_cast<std::vector<HWND>*>(lista)->push_back(hija);
+    return TRUE;
+}
+
 std::vector<HWND> descendientes(HWND ventana) {
     std::vector<HWND> todas;
-    EnumChildWindows(
-        ventana, [](HWND hija, LPARAM lista) {
-            reinterpret_cast<std::vector<HWND>*>(lista)->push_back(hija);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&todas));
+    EnumChildWindows(ventana, anotarHija, reinterpret_cast<LPARAM>(&todas));
     return todas;
 }
 
