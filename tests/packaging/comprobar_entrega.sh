@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks a release folder made by scripts/release: SHA256SUMS; the zip's six names with the
-# guide in CR LF; both Windows programs 32-bit, importing only Windows' own DLLs, with an icon
+# guide in CR LF naming its version; both Windows programs 32-bit, importing only Windows' own DLLs, with an icon
 # group, a manifest without an execution level and a version resource of the project's
-# version; the Debian package's files, its computed Depends and its batch tool's --version.
+# version; the Debian package's files, its computed Depends, its batch tool's --version, and
+# lintian and desktop-file-validate with nothing to say.
 # Usage: comprobar_entrega.sh DIST
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/../.." && pwd)
@@ -20,6 +21,7 @@ esperados="AVISOS-TERCEROS.txt CAMBIOS.txt LEAME.txt LICENCIA.txt transtempalosz
 [ "$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')" = "$esperados " ] || falla "el zip no tiene justo: $esperados"
 unzip -q "$zip" -d "$tmp/zip"
 grep -qv $'\r$' "$tmp/zip/LEAME.txt" && falla "LEAME.txt tiene líneas sin CR LF"
+grep -q "versión $version de transTempalosZeda" "$tmp/zip/LEAME.txt" || falla "LEAME.txt no dice su versión, $version"
 
 for exe in "$tmp/zip"/*.exe; do
   nombre=$(basename "$exe")
@@ -43,12 +45,16 @@ deb=$dist/transtempaloszeda_${version}_amd64.deb
 contenido=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for ruta in bin/transtempaloszeda bin/transtempaloszeda-lote share/applications/transtempaloszeda.desktop \
             share/icons/hicolor/scalable/apps/transtempaloszeda.svg share/man/man1/transtempaloszeda-lote.1.gz \
-            share/doc/transtempaloszeda/copyright; do
+            share/doc/transtempaloszeda/copyright share/doc/transtempaloszeda/changelog.gz; do
   grep -qx "./usr/$ruta" <<<"$contenido" || falla "falta /usr/$ruta en el paquete"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>= ' || falla "Depends no se calculó de las bibliotecas"
 [ "$(dpkg-deb -f "$deb" Recommends)" = fonts-liberation ] || falla "el paquete no recomienda fonts-liberation"
 dpkg-deb -x "$deb" "$tmp/deb"
+# lintian: no error and no warning (the one override, for the placeholder address, aside).
+informe=$(lintian --fail-on error,warning "$deb" 2>&1) || falla "lintian: $informe"
+informe=$(desktop-file-validate "$tmp/deb/usr/share/applications/transtempaloszeda.desktop" 2>&1)
+[ -z "$informe" ] || falla "desktop-file-validate: $informe"
 [ "$("$tmp/deb/usr/bin/transtempaloszeda-lote" --version)" = "transtempaloszeda-lote $version" ] ||
   falla "el transtempaloszeda-lote del paquete no da su versión"
 
