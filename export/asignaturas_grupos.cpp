@@ -191,9 +191,10 @@ void ExportarAsignaturasGrupos(const Contexto& contexto) {
     lector.cerrar();
     const auto grupos = indiceGrupos(contexto.almacen());
     completarConGrupos(grupos, asignaciones);
-    // Without the subject-course file the assignments keep empty hours; the run still succeeds.
+    // Without the subject-course file the assignments keep empty hours, and the run has failed:
+    // Tempalix would otherwise build a timetable without hours believing the export went well.
     const auto rutaCursos = contexto.ruta("zeda_asignatcurso.txt");
-    if (contexto.hayArchivo(rutaCursos, "No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"))
+    if (contexto.hayArchivoDelPaso(rutaCursos, "No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"))
         ponerHoras(HorasPorCurso(zeda::leerArchivoEntero(rutaCursos)), asignaciones);
     escribir(asignaciones, *asigt);
     asigt->cerrar();
