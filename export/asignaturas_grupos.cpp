@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/errores.h"
 #include "base/texto.h"
 #include "export/lectura.h"
 #include "export/pasos.h"
@@ -65,11 +66,20 @@ std::vector<Asignacion> leerAsignaciones(zeda::LectorLineas& lector) {
 }
 
 // Group code -> attributes of the first group record with that code.
+// GRUPOST may be an earlier one (without zeda_grupo.txt), of another version: its message names it.
+int campoDeGrupost(const tablas::Tabla& grupost, std::string_view nombre) {
+    try {
+        return grupost.campo(nombre);
+    } catch (const ErrorCampo& error) {
+        throw Error(std::string(error.what()) + " en la tabla GRUPOST de la carpeta de datos");
+    }
+}
+
 IndiceGrupos indiceGrupos(tablas::AlmacenTablas& almacen) {
     auto grupost = almacen.abrir("GRUPOST", tablas::ModoApertura::SoloLecturaCompartida);
-    const int abrev = grupost->campo("ABREV");
+    const int abrev = campoDeGrupost(*grupost, "ABREV");
     std::array<int, kCamposGrupo.size()> campos;
-    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = grupost->campo(kCamposGrupo[i].nombre);
+    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = campoDeGrupost(*grupost, kCamposGrupo[i].nombre);
     IndiceGrupos indice;
     for (grupost->primero(); !grupost->finDeTabla(); grupost->siguiente()) {
         const auto [posicion, nuevo] = indice.try_emplace(grupost->comoTexto(abrev));

@@ -224,8 +224,10 @@ TEST_P(Enorme, ErrorQueNombraElArchivoYLasTablasQuedan) {
 }
 
 constexpr const char* kArchivo = "El archivo";
-constexpr const char* kGrande = "es demasiado grande para ser de ZEDA: pasa de 32 MiB";
-constexpr const char* kLineas = "tiene demasiadas l\xC3\xADneas para ser de ZEDA: pasa de 1000000";
+constexpr const char* kGrande = 
+    "es demasiado grande para ser de ZEDA (m\xC3\xA1s de 32 MB). Compruebe que es el archivo que genera ZEDA";
+constexpr const char* kLineas = 
+    "tiene demasiadas l\xC3\xADneas para ser de ZEDA (m\xC3\xA1s de un mill\xC3\xB3n). Compruebe que es el archivo que genera ZEDA";
 
 INSTANTIATE_TEST_SUITE_P(Lote, Enorme, ::testing::Values(
     CasoEnorme{"Asignaturas", "exportar", "zeda_asignat.txt", entradaSinFin, kArchivo, kGrande},

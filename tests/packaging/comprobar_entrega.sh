@@ -47,6 +47,7 @@ for ruta in bin/transtempaloszeda bin/transtempaloszeda-lote share/applications/
   grep -qx "./usr/$ruta" <<<"$contenido" || falla "falta /usr/$ruta en el paquete"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>= ' || falla "Depends no se calculó de las bibliotecas"
+dpkg-deb -f "$deb" Depends | grep -qw qt6-translations-l10n || falla "el paquete no depende de qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Recommends)" = fonts-liberation ] || falla "el paquete no recomienda fonts-liberation"
 dpkg-deb -x "$deb" "$tmp/deb"
 [ "$("$tmp/deb/usr/bin/transtempaloszeda-lote" --version)" = "transtempaloszeda-lote $version" ] ||
