@@ -29,7 +29,7 @@ const char* textoPropio(int numero) {
     case ETXTBSY: return "El archivo est\xE1 en uso";
     case EWOULDBLOCK: return "Otro programa lo tiene retenido";
     case EEXIST: return "Ya existe";
-    case ENOTEMPTY: return "La carpeta no est\xE1 vac\xEDa";
+    case ENOTEMPTY: return "La carpeta no est\xE1 vac\xED" "a";
     case EXDEV: return "No se puede mover de un disco a otro";
     case EFBIG: return "El archivo es demasiado grande";
     case ENOMEM: return "No hay memoria suficiente";

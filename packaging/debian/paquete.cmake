@@ -1,18 +1,23 @@
 # The Debian package (cpack -G DEB, scripts/release): both programs in /usr/bin, the window's
-# .desktop file and icon (ui/qt), the batch tool's manual page and the copyright file. Its
+# .desktop file and icon (ui/qt), both programs' manual pages and the copyright file. Its
 # Depends are computed from the programs' libraries (dpkg-shlibdeps).
 include(GNUInstallDirs)
 set(ttz_debian_fuentes ${CMAKE_CURRENT_LIST_DIR})
 set(ttz_debian ${CMAKE_BINARY_DIR}/debian)
 
-# The manual page, compressed without a name or time inside (the same bytes on every build).
-configure_file(${ttz_debian_fuentes}/transtempaloszeda-lote.1.in ${ttz_debian}/transtempaloszeda-lote.1 @ONLY)
-add_custom_command(OUTPUT ${ttz_debian}/transtempaloszeda-lote.1.gz
-  COMMAND gzip -9nkf ${ttz_debian}/transtempaloszeda-lote.1
-  DEPENDS ${ttz_debian}/transtempaloszeda-lote.1
-  VERBATIM)
-add_custom_target(ttz_manual ALL DEPENDS ${ttz_debian}/transtempaloszeda-lote.1.gz)
-install(FILES ${ttz_debian}/transtempaloszeda-lote.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages of both programs, compressed without a name or time inside (the same bytes
+# on every build).
+set(ttz_paginas)
+foreach(ttz_pagina transtempaloszeda transtempaloszeda-lote)
+  configure_file(${ttz_debian_fuentes}/${ttz_pagina}.1.in ${ttz_debian}/${ttz_pagina}.1 @ONLY)
+  add_custom_command(OUTPUT ${ttz_debian}/${ttz_pagina}.1.gz
+    COMMAND gzip -9nkf ${ttz_debian}/${ttz_pagina}.1
+    DEPENDS ${ttz_debian}/${ttz_pagina}.1
+    VERBATIM)
+  list(APPEND ttz_paginas ${ttz_debian}/${ttz_pagina}.1.gz)
+endforeach()
+add_custom_target(ttz_manual ALL DEPENDS ${ttz_paginas})
+install(FILES ${ttz_paginas} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The machine-readable copyright file, with the licence's text from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE ttz_licencia)

@@ -43,6 +43,7 @@ deb=$dist/transtempaloszeda_${version}_amd64.deb
 contenido=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for ruta in bin/transtempaloszeda bin/transtempaloszeda-lote share/applications/transtempaloszeda.desktop \
             share/icons/hicolor/scalable/apps/transtempaloszeda.svg share/man/man1/transtempaloszeda-lote.1.gz \
+            share/man/man1/transtempaloszeda.1.gz \
             share/doc/transtempaloszeda/copyright; do
   grep -qx "./usr/$ruta" <<<"$contenido" || falla "falta /usr/$ruta en el paquete"
 done
