@@ -107,12 +107,15 @@ public:
             {"falta `zeda_prof.txt`", [](auto& c) { return c.sinArchivo("zeda_prof.txt", c.exportar()); }},
             {"falta `zeda_asignatcurso.txt`", [](auto& c) { return c.sinArchivo("zeda_asignatcurso.txt", c.exportar()); }},
             {"la carpeta de datos no existe",
-             [](auto& c) { return "exportar --carpeta " + citar(c.trabajo.ruta()) + " --datos " + citar(c.datos / "no"); }},
+             [](auto& c) {
+                 c.copiarEscuela();
+                 return "exportar --carpeta " + citar(c.trabajo.ruta()) + " --datos " + citar(c.datos / "no");
+             }},
             {"importar sin las tablas", [](auto& c) { return c.copiarEscuela(), c.importar(); }},
             {"importar sin `zeda_sesiones.txt`", [](auto& c) { return c.sinArchivo("zeda_sesiones.txt", c.importar()); }},
             {"una tabla abierta en otro programa", [](auto& c) { return c.conTablaRetenida(); }},
             {"unas horas que no son un n\xC3\xBAmero", [](auto& c) { return c.conHoras("4x"); }},
-            {"unas horas que no caben en la tabla", [](auto& c) { return c.conHoras("9e999"); }},
+            {"unas horas que no se pueden leer como n\xC3\xBAmero (`9e999`)", [](auto& c) { return c.conHoras("9e999"); }},
             {"un car\xC3\xA1" "cter que las tablas no admiten",
              [](auto& c) {
                  c.copiarEscuela();
