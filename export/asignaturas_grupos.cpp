@@ -65,7 +65,6 @@ std::vector<Asignacion> leerAsignaciones(zeda::LectorLineas& lector) {
     return asignaciones;
 }
 
-// Group code -> attributes of the first group record with that code.
 // GRUPOST may be an earlier one (without zeda_grupo.txt), of another version: its message names it.
 int campoDeGrupost(const tablas::Tabla& grupost, std::string_view nombre) {
     try {
@@ -75,6 +74,7 @@ int campoDeGrupost(const tablas::Tabla& grupost, std::string_view nombre) {
     }
 }
 
+// Group code -> attributes of the first group record with that code.
 IndiceGrupos indiceGrupos(tablas::AlmacenTablas& almacen) {
     auto grupost = almacen.abrir("GRUPOST", tablas::ModoApertura::SoloLecturaCompartida);
     const int abrev = campoDeGrupost(*grupost, "ABREV");
