@@ -92,7 +92,8 @@ protected:
     std::string conGrupostAjeno() {
         copiarEscuela();
         EXPECT_EQ(ejecutar(exportar()).estado, 0);
-        fs::copy_file(datos / "ASIGNOMT.DBF", datos / "GRUPOST.DBF", fs::copy_options::overwrite_existing);
+        fs::remove(datos / "GRUPOST.DBF");  // MinGW's libstdc++ does not overwrite in copy_file
+        fs::copy_file(datos / "ASIGNOMT.DBF", datos / "GRUPOST.DBF");
         fs::remove(trabajo / "zeda_grupo.txt");
         return exportar();
     }
