@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/archivo.h"
+#include "comun/nombre_caso.h"
 #include "lote.h"
 
 namespace ttz::pruebas {
@@ -155,8 +156,7 @@ TEST_P(CasoDocumentado, DaElEstadoYElMensajeDeLaGuia) {
     EXPECT_TRUE(escrito) << todo;
 }
 
-INSTANTIATE_TEST_SUITE_P(Guia, CasoDocumentado, ::testing::ValuesIn(casosDeLaGuia()),
-                         [](const auto& info) { return "Caso" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Guia, CasoDocumentado, ::testing::ValuesIn(casosDeLaGuia()), NombrePor<&Caso::caso>());
 
 // Every prepared case is in the guide, and the statuses of the cases are those that the guide's
 // and the manual page's lists explain.
