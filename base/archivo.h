@@ -7,17 +7,24 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "base/errores.h"
 
 namespace ttz {
 
-// The system's text for a system error number (errno; GetLastError() on Windows).
+// The system's reason for a system error number, in Windows-1252 whatever the locale: on POSIX
+// the tool's own Spanish text for an errno value a school meets, else "Error número N del
+// sistema"; on Windows the system's own text (GetLastError() numbers).
 std::string textoErrorSistema(int numero);
+// The same for an error code of the standard library: its system numbers as above.
+std::string textoErrorSistema(const std::error_code& codigo);
 
 // The input/output code of the Spanish error table for a system error number: on POSIX
-// ENOENT 2, ENAMETOOLONG/ENOTDIR 3, EMFILE/ENFILE 4, EACCES/EPERM/EISDIR 5, ENOSPC 101; on
-// Windows the system's own number, but 101 for a full disk; any other number stays as it is.
+// ENOENT 2, ENAMETOOLONG/ENOTDIR 3, EMFILE/ENFILE 4, EACCES/EPERM/EISDIR 5, ENOSPC 101, and
+// Windows' numbers for the same failures: ENOMEDIUM 21 (no disc), EBUSY/ETXTBSY 32 (in use),
+// ESTALE/ENOTCONN/EHOSTDOWN/EHOSTUNREACH 53 (network gone), EIO 1117 (device error); on Windows
+// the system's own number, but 101 for a full disk; any other number stays as it is.
 int codigoES(int numero);
 
 // A failed operation on a file. Its message is the system's text; callers catch it and raise

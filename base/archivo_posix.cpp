@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "base/archivo.h"
@@ -35,8 +34,6 @@ void sincronizarCarpeta(const fs::path& carpeta) {
 
 }  // namespace
 
-std::string textoErrorSistema(int numero) { return std::strerror(numero); }
-
 int codigoES(int numero) {
     switch (numero) {
     case ENOENT: return 2;
@@ -48,6 +45,18 @@ int codigoES(int numero) {
     case EPERM:
     case EISDIR: return 5;
     case ENOSPC: return 101;
+    // The numbers of the same failures on Windows, so that one list explains them (and EIO, 5
+    // like a denied access, does not pass for one).
+#ifdef ENOMEDIUM
+    case ENOMEDIUM: return 21;
+#endif
+    case EBUSY:
+    case ETXTBSY: return 32;
+    case ESTALE:
+    case ENOTCONN:
+    case EHOSTDOWN:
+    case EHOSTUNREACH: return 53;
+    case EIO: return 1117;
     default: return numero;
     }
 }

@@ -41,7 +41,13 @@ std::string textoErrorSistema(int numero) {
                                        static_cast<DWORD>(numero), 0, texto, sizeof texto, nullptr);
     std::string mensaje(texto, largo);
     while (!mensaje.empty() && (mensaje.back() == '\r' || mensaje.back() == '\n')) mensaje.pop_back();
+    if (mensaje.empty()) return "Error n\xFAmero " + std::to_string(numero) + " del sistema";
     return mensaje;
+}
+
+std::string textoErrorSistema(const std::error_code& codigo) {
+    if (codigo.category() == std::system_category()) return textoErrorSistema(codigo.value());
+    return codigo.message();
 }
 
 int codigoES(int numero) {

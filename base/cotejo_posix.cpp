@@ -36,7 +36,8 @@ Cotejo::Cotejo(const std::string& locale) : sistema_(std::make_unique<Sistema>()
     UErrorCode estado = U_ZERO_ERROR;
     sistema_->collator.reset(icu::Collator::createInstance(localeDe(locale), estado));
     if (U_FAILURE(estado) || !sistema_->collator)
-        throw Error("No se puede comparar textos en el idioma '" + locale + "'");
+        throw Error("No se pueden comparar textos en el idioma '" + locale +
+                    "': revise el idioma y la regi\xF3n de su usuario en el sistema");
     sistema_->collator->setStrength(icu::Collator::SECONDARY);
 }
 

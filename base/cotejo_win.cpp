@@ -42,7 +42,8 @@ struct Cotejo::Sistema {
 
 Cotejo::Cotejo(const std::string& locale) : sistema_(std::make_unique<Sistema>(Sistema{nombreDeLocale(locale)})) {
     if (!locale.empty() && !IsValidLocaleName(sistema_->locale.c_str()))
-        throw Error("No se puede comparar textos en el idioma '" + locale + "'");
+        throw Error("No se pueden comparar textos en el idioma '" + locale +
+                    "': revise el idioma y la regi\xF3n de su usuario en el sistema");
 }
 
 Cotejo::~Cotejo() = default;

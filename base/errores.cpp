@@ -4,6 +4,7 @@
 #include <new>
 #include <system_error>
 
+#include "base/archivo.h"
 #include "base/texto_ruta.h"
 
 namespace ttz {
@@ -31,7 +32,7 @@ namespace {
 std::string textoErrorDelSistema(const std::system_error& error, const std::filesystem::path& ruta) {
     std::string texto = "Error del sistema";
     if (!ruta.empty()) texto += " con \"" + rutaEnMensaje(ruta) + "\"";
-    return texto + ": " + error.code().message();
+    return texto + ": " + textoErrorSistema(error.code());
 }
 
 }  // namespace

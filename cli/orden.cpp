@@ -17,8 +17,8 @@ constexpr bool kAyudaConBarra = true;
 #else
 constexpr bool kAyudaConBarra = false;
 #define TTZ_AYUDA "--help | --version"
-#define TTZ_DATOS_POR_OMISION "$TTEMP si est\xE1 definida; si no, $WINEPREFIX/drive_c/TTEMP, con ~/.wine\n" \
-                              "                 como WINEPREFIX si no lo est\xE1"
+#define TTZ_DATOS_POR_OMISION "$TTEMP si est\xE1 definida; si no, $WINEPREFIX/drive_c/TTEMP,\n" \
+                              "                     con ~/.wine como WINEPREFIX si no lo est\xE1"
 #endif
 
 bool pideAyuda(const std::string& argumento) {
@@ -80,17 +80,19 @@ private:
 }  // namespace
 
 const char* const kUso =
-    "uso: transtempaloszeda-lote exportar|importar [--carpeta DIR] [--datos DIR]\n"
+    "uso: transtempaloszeda-lote exportar|importar [--carpeta CARPETA] [--datos DATOS]\n"
     "     transtempaloszeda-lote " TTZ_AYUDA "\n"
     "\n"
-    "  exportar       convierte los archivos ZEDA de DIR en las tablas de Tempalix\n"
-    "  importar       escribe ZEDA_HORARIO.TXT en DIR con el horario resuelto (SOLUC)\n"
-    "  --carpeta DIR  carpeta de los archivos ZEDA (por omisi\xF3n, la carpeta actual)\n"
-    "  --datos DIR    carpeta de las tablas de Tempalix (por omisi\xF3n, la de la aplicaci\xF3n:\n"
-    "                 " TTZ_DATOS_POR_OMISION ")\n"
+    "  exportar           convierte los archivos de ZEDA de CARPETA en las tablas de Tempalix\n"
+    "                     de DATOS\n"
+    "  importar           escribe en CARPETA el archivo de horario de ZEDA, ZEDA_HORARIO.TXT,\n"
+    "                     con el horario resuelto por Tempalix (la tabla SOLUC de DATOS)\n"
+    "  --carpeta CARPETA  la carpeta de los archivos de ZEDA (por omisi\xF3n, la carpeta actual)\n"
+    "  --datos DATOS      la carpeta de datos de Tempalix, con sus tablas (por omisi\xF3n,\n"
+    "                     " TTZ_DATOS_POR_OMISION ")\n"
     "\n"
-    "Estado de salida: 0 proceso finalizado sin fallos; 1 falta la carpeta o un archivo;\n"
-    "2 un error detuvo el proceso; 64 uso incorrecto.\n";
+    "Estado de salida: 0 proceso finalizado sin fallos; 1 falta CARPETA, o un archivo de ZEDA\n"
+    "al exportar; 2 un error detuvo el proceso; 64 uso incorrecto.\n";
 
 Orden leerOrden(const std::vector<std::string>& argumentos) { return LectorArgumentos(argumentos).leer(); }
 

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/errores.h"
 #include "base/texto.h"
 #include "export/lectura.h"
 #include "export/pasos.h"
@@ -64,12 +65,21 @@ std::vector<Asignacion> leerAsignaciones(zeda::LectorLineas& lector) {
     return asignaciones;
 }
 
+// GRUPOST may be an earlier one (without zeda_grupo.txt), of another version: its message names it.
+int campoDeGrupost(const tablas::Tabla& grupost, std::string_view nombre) {
+    try {
+        return grupost.campo(nombre);
+    } catch (const ErrorCampo& error) {
+        throw Error(std::string(error.what()) + " en la tabla GRUPOST de la carpeta de datos");
+    }
+}
+
 // Group code -> attributes of the first group record with that code.
 IndiceGrupos indiceGrupos(tablas::AlmacenTablas& almacen) {
     auto grupost = almacen.abrir("GRUPOST", tablas::ModoApertura::SoloLecturaCompartida);
-    const int abrev = grupost->campo("ABREV");
+    const int abrev = campoDeGrupost(*grupost, "ABREV");
     std::array<int, kCamposGrupo.size()> campos;
-    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = grupost->campo(kCamposGrupo[i].nombre);
+    for (std::size_t i = 0; i < campos.size(); ++i) campos[i] = campoDeGrupost(*grupost, kCamposGrupo[i].nombre);
     IndiceGrupos indice;
     for (grupost->primero(); !grupost->finDeTabla(); grupost->siguiente()) {
         const auto [posicion, nuevo] = indice.try_emplace(grupost->comoTexto(abrev));
@@ -191,9 +201,10 @@ void ExportarAsignaturasGrupos(const Contexto& contexto) {
     lector.cerrar();
     const auto grupos = indiceGrupos(contexto.almacen());
     completarConGrupos(grupos, asignaciones);
-    // Without the subject-course file the assignments keep empty hours; the run still succeeds.
+    // Without the subject-course file the assignments keep empty hours, and the run has failed:
+    // Tempalix would otherwise build a timetable without hours believing the export went well.
     const auto rutaCursos = contexto.ruta("zeda_asignatcurso.txt");
-    if (contexto.hayArchivo(rutaCursos, "No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"))
+    if (contexto.hayArchivoDelPaso(rutaCursos, "No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"))
         ponerHoras(HorasPorCurso(zeda::leerArchivoEntero(rutaCursos)), asignaciones);
     escribir(asignaciones, *asigt);
     asigt->cerrar();

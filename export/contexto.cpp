@@ -4,14 +4,9 @@
 
 namespace ttz::exportacion {
 
-bool Contexto::hayArchivo(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const {
+bool Contexto::hayArchivoDelPaso(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const {
     if (existeArchivo(ruta)) return true;
     entorno.interlocutor.mostrarMensaje(mensajeSiFalta);
-    return false;
-}
-
-bool Contexto::hayArchivoDelPaso(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const {
-    if (hayArchivo(ruta, mensajeSiFalta)) return true;
     entorno.estado.Transformado = -1;
     return false;
 }

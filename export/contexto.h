@@ -18,9 +18,8 @@ struct Contexto {
     }
     tablas::AlmacenTablas& almacen() const { return entorno.almacen; }
 
-    // True when the ZEDA file exists; otherwise its message is shown.
-    bool hayArchivo(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const;
-    // The same, and a missing file marks the run as failed (Transformado -1).
+    // True when the ZEDA file exists; otherwise its message is shown and the run is marked as
+    // failed (Transformado -1).
     bool hayArchivoDelPaso(const std::filesystem::path& ruta, const std::string& mensajeSiFalta) const;
 };
 

@@ -147,7 +147,7 @@ std::optional<std::vector<std::string>> lineasLeidas(Lectura leer) {
     try {
         return leer();
     } catch (const Error& error) {
-        exigir(std::string_view(error.what()).ends_with(" sin equivalente en Windows-1252"), error.what());
+        exigir(std::string_view(error.what()).ends_with(" vuelva a generar el archivo"), error.what());
         return std::nullopt;
     }
 }

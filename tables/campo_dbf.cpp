@@ -129,7 +129,7 @@ std::string CampoDBF::numeroATexto(double valor, char separador) const {
                 texto = conFormato(valor, std::chars_format::scientific, precision);
         if (static_cast<int>(texto.size()) <= ancho_) return texto;
     }
-    throw Error("El valor " + flotanteATexto(valor, separador) + " no cabe en el campo '" + nombre_ + "'");
+    throw ValorQueNoCabe("El valor " + flotanteATexto(valor, separador) + " no cabe en el campo '" + nombre_ + "'");
 }
 
 }  // namespace ttz::tablas

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/errores.h"
 #include "tables/tabla.h"
 
 namespace ttz::tablas {
@@ -15,6 +16,13 @@ namespace ttz::tablas {
 inline constexpr int anchoEntero = 11;
 inline constexpr int anchoFlotante = 20;
 inline constexpr int decimalesFlotante = 4;
+
+// A number too long for its field: "El valor <value> no cabe en el campo '<name>'"; the table
+// adds its own name to it.
+class ValorQueNoCabe : public Error {
+public:
+    using Error::Error;
+};
 
 class CampoDBF {
 public:

@@ -29,19 +29,23 @@ std::string danada(const std::filesystem::path& ruta) {
 }
 
 std::string soloLectura(const std::filesystem::path& ruta) {
-    return "La tabla " + entreComillas(ruta) + " est\xE1 abierta solo para lectura";
+    return "Error interno: la tabla " + entreComillas(ruta) + " est\xE1 abierta solo para lectura";
 }
 
 std::string sinEdicion(const std::filesystem::path& ruta) {
-    return "La tabla " + entreComillas(ruta) + " no est\xE1 en edici\xF3n";
+    return "Error interno: la tabla " + entreComillas(ruta) + " no est\xE1 en edici\xF3n";
 }
 
 std::string sinRegistroActual(const std::filesystem::path& ruta) {
-    return "La tabla " + entreComillas(ruta) + " no tiene registro actual";
+    return "Error interno: la tabla " + entreComillas(ruta) + " no tiene registro actual";
 }
 
 std::string cerrada(const std::filesystem::path& ruta) {
-    return "La tabla " + entreComillas(ruta) + " est\xE1 cerrada";
+    return "Error interno: la tabla " + entreComillas(ruta) + " est\xE1 cerrada";
+}
+
+std::string deLaTabla(const std::string& mensaje, const std::filesystem::path& ruta) {
+    return mensaje + " de la tabla " + entreComillas(ruta);
 }
 
 std::string conRazon(std::string_view que, const std::filesystem::path& ruta, const std::string& razon) {

@@ -11,10 +11,13 @@ std::string inexistente(const std::filesystem::path& ruta);
 // The data folder itself, which the store never creates.
 std::string sinCarpetaDatos(const std::filesystem::path& carpeta);
 std::string danada(const std::filesystem::path& ruta);
+// Internal guards: a use of the store that the tool never makes, named as an internal error.
 std::string soloLectura(const std::filesystem::path& ruta);
 std::string sinEdicion(const std::filesystem::path& ruta);
 std::string sinRegistroActual(const std::filesystem::path& ruta);
 std::string cerrada(const std::filesystem::path& ruta);
+// A message about one of the table's fields, followed by " de la tabla "<file>"".
+std::string deLaTabla(const std::string& mensaje, const std::filesystem::path& ruta);
 // "<what> "<file>"", followed by ". <reason>" when a reason is given.
 std::string conRazon(std::string_view que, const std::filesystem::path& ruta, const std::string& razon);
 std::string noSePuedeAbrir(const std::filesystem::path& ruta, const std::string& razon);

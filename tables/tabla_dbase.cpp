@@ -1,5 +1,7 @@
 #include "tables/tabla_dbase.h"
 
+#include <type_traits>
+
 #include "base/errores.h"
 #include "base/texto.h"
 #include "tables/mensajes_tabla.h"
@@ -98,13 +100,21 @@ std::string& TablaDBase::registroEnCambio() {
     return enCambio_;
 }
 
-void TablaDBase::ponerTexto(int campo, std::string_view valor) {
-    definicion(campo).ponerTexto(registroEnCambio(), valor, separador_);
+template <class Valor>
+void TablaDBase::poner(int campo, Valor valor) {
+    try {
+        if constexpr (std::is_same_v<Valor, double>)
+            definicion(campo).ponerFlotante(registroEnCambio(), valor, separador_);
+        else
+            definicion(campo).ponerTexto(registroEnCambio(), valor, separador_);
+    } catch (const ValorQueNoCabe& error) {
+        throw Error(mensajes::deLaTabla(error.what(), archivo_.mostrada()));
+    }
 }
 
-void TablaDBase::ponerFlotante(int campo, double valor) {
-    definicion(campo).ponerFlotante(registroEnCambio(), valor, separador_);
-}
+void TablaDBase::ponerTexto(int campo, std::string_view valor) { poner(campo, valor); }
+
+void TablaDBase::ponerFlotante(int campo, double valor) { poner(campo, valor); }
 
 void TablaDBase::grabar() {
     exigirAbierta();

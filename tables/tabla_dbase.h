@@ -59,6 +59,8 @@ private:
     void exigirEscritura() const;
     const CampoDBF& definicion(int campo) const;
     std::string& registroEnCambio();
+    template <class Valor>
+    void poner(int campo, Valor valor);
     std::string_view registroActual() const;
     void saltarBorrados();
     void cerrarArchivo();

@@ -9,8 +9,8 @@ namespace {
 std::string textoError(std::uint32_t manejador) {
     char hexadecimal[16];
     std::snprintf(hexadecimal, sizeof hexadecimal, "%X", static_cast<unsigned>(manejador));
-    return std::string("transtempaloszeda: la ventana anfitriona ") + hexadecimal +
-           " no existe; no se puede abrir la ventana dentro de ella";
+    return std::string("La ventana de Tempalix en la que se iba a abrir este programa ya no existe "
+                       "(identificador ") + hexadecimal + "). Vuelva a abrirlo desde Tempalix";
 }
 
 }  // namespace

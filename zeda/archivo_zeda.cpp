@@ -30,21 +30,25 @@ std::string entreComillas(const fs::path& ruta) { return "\"" + rutaEnMensaje(ru
 }
 
 // A file that passes these bounds is no ZEDA file; reading it on would only fill the memory.
+constexpr const char* kNoEsDeZEDA = "Compruebe que es el archivo que genera ZEDA";
+static_assert(kLineasMaximasZEDA == 1'000'000, "the message says a million lines");
+
 void exigirBytesZEDA(const fs::path& ruta, std::uint64_t bytes) {
     if (bytes > kBytesMaximosZEDA)
-        throw Error("El archivo " + entreComillas(ruta) + " es demasiado grande para ser de ZEDA: pasa de " +
-                    std::to_string(kBytesMaximosZEDA / (1024 * 1024)) + " MiB");
+        throw Error("El archivo " + entreComillas(ruta) + " es demasiado grande para ser de ZEDA (m\xE1s de " +
+                    std::to_string(kBytesMaximosZEDA / (1024 * 1024)) + " MB). " + kNoEsDeZEDA);
 }
 
 void exigirLineasZEDA(const fs::path& ruta, std::size_t lineas) {
     if (lineas > kLineasMaximasZEDA)
-        throw Error("El archivo " + entreComillas(ruta) + " tiene demasiadas l\xEDneas para ser de ZEDA: pasa de " +
-                    std::to_string(kLineasMaximasZEDA));
+        throw Error("El archivo " + entreComillas(ruta) +
+                    " tiene demasiadas l\xEDneas para ser de ZEDA (m\xE1s de un mill\xF3n). " + kNoEsDeZEDA);
 }
 
 [[noreturn]] void fallarCaracter(const fs::path& ruta, std::size_t linea) {
     throw Error("El archivo " + entreComillas(ruta) + " tiene en la l\xEDnea " + std::to_string(linea) +
-                " un car\xE1" "cter sin equivalente en Windows-1252");
+                " un car\xE1" "cter que las tablas de Tempalix no pueden guardar. C\xE1mbielo en ZEDA y vuelva a "
+                "generar el archivo");
 }
 
 // Cuts the text of a whole file into lines as its pieces arrive: CR, LF and CR LF end a line,

@@ -1,21 +1,26 @@
 # The Debian package (cpack -G DEB, scripts/release): both programs in /usr/bin, the window's
-# .desktop file and icon (ui/qt), the batch tool's manual page, the changelog, the lintian
+# .desktop file and icon (ui/qt), both programs' manual pages, the changelog, the lintian
 # override and the copyright file. Its Depends are computed from the programs' libraries
 # (dpkg-shlibdeps).
 include(GNUInstallDirs)
 set(ttz_debian_fuentes ${CMAKE_CURRENT_LIST_DIR})
 set(ttz_debian ${CMAKE_BINARY_DIR}/debian)
 
-# The manual page, compressed without a name or time inside (the same bytes on every build).
-configure_file(${ttz_debian_fuentes}/transtempaloszeda-lote.1.in ${ttz_debian}/transtempaloszeda-lote.1 @ONLY)
-add_custom_command(OUTPUT ${ttz_debian}/transtempaloszeda-lote.1.gz
-  COMMAND gzip -9nkf ${ttz_debian}/transtempaloszeda-lote.1
-  DEPENDS ${ttz_debian}/transtempaloszeda-lote.1
-  VERBATIM)
-add_custom_target(ttz_manual ALL DEPENDS ${ttz_debian}/transtempaloszeda-lote.1.gz)
-install(FILES ${ttz_debian}/transtempaloszeda-lote.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages of both programs, compressed without a name or time inside (the same bytes
+# on every build).
+set(ttz_paginas)
+foreach(ttz_pagina transtempaloszeda transtempaloszeda-lote)
+  configure_file(${ttz_debian_fuentes}/${ttz_pagina}.1.in ${ttz_debian}/${ttz_pagina}.1 @ONLY)
+  add_custom_command(OUTPUT ${ttz_debian}/${ttz_pagina}.1.gz
+    COMMAND gzip -9nkf ${ttz_debian}/${ttz_pagina}.1
+    DEPENDS ${ttz_debian}/${ttz_pagina}.1
+    VERBATIM)
+  list(APPEND ttz_paginas ${ttz_debian}/${ttz_pagina}.1.gz)
+endforeach()
+add_custom_target(ttz_manual ALL DEPENDS ${ttz_paginas})
+install(FILES ${ttz_paginas} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-# The changelog of a native package, from CAMBIOS.md, compressed as the manual page.
+# The changelog of a native package, from CAMBIOS.md, compressed as the manual pages.
 set(ttz_mantenedor "transTempalosZeda <transtempaloszeda@invalid>")
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_command(OUTPUT ${ttz_debian}/changelog.gz
@@ -62,6 +67,8 @@ la herramienta por lotes (transtempaloszeda-lote).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's Spanish texts for the window's standard buttons; the libraries' Depends are added to it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

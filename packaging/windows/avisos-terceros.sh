@@ -45,4 +45,4 @@ GCC: libstdc++ y libgcc
 TEXTO
 tramo "$copyright_gcc" "COPYRIGHT STATEMENTS AND LICENSING TERMS" "The libbacktrace library"
 tramo "$copyright_gcc" "GCC RUNTIME LIBRARY EXCEPTION" "libquadmath/"
-echo "The GNU General Public License, version 3: https://www.gnu.org/licenses/gpl-3.0.html"
+echo "La Licencia Pública General de GNU (GNU General Public License), versión 3: https://www.gnu.org/licenses/gpl-3.0.html"

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "comun/nombre_caso.h"
+#include "comun/plataforma.h"
 
 namespace ttz {
 namespace {
@@ -64,7 +65,8 @@ TEST_P(ExcepcionActual, MensajeEnEspanolSinNombresDeCMasMas) {
     }
 }
 
-const std::string kNoExiste = std::make_error_code(std::errc::no_such_file_or_directory).message();
+const std::string kNoExiste = pruebas::kWindows ? std::make_error_code(std::errc::no_such_file_or_directory).message()
+                                                : "No existe el archivo o la carpeta";
 
 INSTANTIATE_TEST_SUITE_P(Excepciones, ExcepcionActual, testing::Values(
     CasoExcepcion{"Propia", [] { throw ErrorES(101); }, "Disco lleno"},

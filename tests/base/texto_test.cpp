@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 #include <locale.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <limits>
 #include <string>
 
+#include "base/archivo.h"
 #include "base/errores.h"
 #include "base/sistema.h"
 #include "base/windows1252.h"
@@ -185,6 +187,18 @@ TEST_F(ConLocaleEspanol, LasConversionesNoDependenDelLocaleGlobal) {
     EXPECT_DOUBLE_EQ(aFlotante("2.5"), 2.5);
     EXPECT_THROW(aFlotante("2,5"), Error);
     EXPECT_EQ(flotanteATexto(2.5, '.'), "2.5");
+    setlocale(LC_ALL, anterior.c_str());
+}
+
+// The Qt window runs under the user's locale, the batch tool under C: either way a system
+// error's reason is the same Spanish text in Windows-1252, like the rest of the message.
+TEST_F(ConLocaleEspanol, LaRazonDelSistemaNoDependeDelLocale) {
+    const std::string anterior = setlocale(LC_ALL, nullptr);
+    for (const char* locale : {"", "C"}) {
+        ASSERT_NE(setlocale(LC_ALL, locale), nullptr) << locale;
+        EXPECT_EQ(textoErrorSistema(EACCES), "Permiso denegado: su usuario no puede usar ese archivo o carpeta");
+        EXPECT_EQ(textoErrorSistema(EPERM), "Operaci\xF3n no permitida para su usuario");
+    }
     setlocale(LC_ALL, anterior.c_str());
 }
 

@@ -9,62 +9,14 @@
 #include <string>
 
 #include "base/archivo.h"
-#include "comun/carpeta_temporal.h"
-#include "comun/consola.h"
-#include "zeda/archivo_zeda.h"
+#include "lote.h"
 #include "comun/nombre_caso.h"
+#include "zeda/archivo_zeda.h"
 
 namespace ttz::pruebas {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path kLote = TTZ_LOTE;
-const fs::path kEscuela = fs::path(TTZ_FUENTES) / "examples/escuela";
-
-struct Salida {
-    int estado;
-    std::string salida;
-    std::string errores;
-};
-
-class Lote : public ::testing::Test {
-protected:
-    // The arguments are passed as they are to the shell. With a limit, the tool may not take more
-    // than that many KiB of memory (POSIX only: cmd has no such limit).
-    Salida ejecutar(const std::string& argumentos, [[maybe_unused]] long limiteKiB = 0) {
-#ifdef _WIN32
-        const std::string irALaCarpeta = "cd /d ";
-        const std::string limite;
-#else
-        const std::string irALaCarpeta = "cd ";
-        const std::string limite = limiteKiB > 0 ? "ulimit -v " + std::to_string(limiteKiB) + " && " : "";
-#endif
-        const std::string orden = limite + irALaCarpeta + citar(trabajo.ruta()) + " && " + citar(kLote) + " " +
-                                  argumentos + " >" + citar(salidas / "out") + " 2>" + citar(salidas / "err");
-        return {ejecutarEnConsola(orden), leerBytes(salidas / "out"), leerBytes(salidas / "err")};
-    }
-
-    std::string opciones() const { return "--carpeta " + citar(trabajo.ruta()) + " --datos " + citar(datos.ruta()); }
-
-    void copiarEscuela() {
-        for (const auto& entrada : fs::directory_iterator(kEscuela))
-            if (entrada.path().extension() == ".txt") fs::copy_file(entrada.path(), trabajo.ruta() / entrada.path().filename());
-    }
-
-    // The data folder's files, the date of each table's last change left out.
-    std::map<std::string, std::string> tablas() const {
-        std::map<std::string, std::string> bytes;
-        for (const auto& entrada : fs::directory_iterator(datos.ruta())) {
-            std::string contenido = leerBytes(entrada.path());
-            contenido.replace(1, 3, 3, '\0');
-            bytes[entrada.path().filename().string()] = contenido;
-        }
-        return bytes;
-    }
-
-    CarpetaTemporal trabajo, datos, salidas;
-};
 
 TEST_F(Lote, ExportaLaEscuelaDeEjemplo) {
     copiarEscuela();
@@ -224,8 +176,10 @@ TEST_P(Enorme, ErrorQueNombraElArchivoYLasTablasQuedan) {
 }
 
 constexpr const char* kArchivo = "El archivo";
-constexpr const char* kGrande = "es demasiado grande para ser de ZEDA: pasa de 32 MiB";
-constexpr const char* kLineas = "tiene demasiadas l\xC3\xADneas para ser de ZEDA: pasa de 1000000";
+constexpr const char* kGrande = 
+    "es demasiado grande para ser de ZEDA (m\xC3\xA1s de 32 MB). Compruebe que es el archivo que genera ZEDA";
+constexpr const char* kLineas = 
+    "tiene demasiadas l\xC3\xADneas para ser de ZEDA (m\xC3\xA1s de un mill\xC3\xB3n). Compruebe que es el archivo que genera ZEDA";
 
 INSTANTIATE_TEST_SUITE_P(Lote, Enorme, ::testing::Values(
     CasoEnorme{"Asignaturas", "exportar", "zeda_asignat.txt", entradaSinFin, kArchivo, kGrande},

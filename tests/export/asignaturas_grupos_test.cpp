@@ -125,12 +125,12 @@ TEST_F(Asignaciones, LineasConMarcaONombrePropioNoCasan) {
     EXPECT_EQ(registros[0][6], "2");
 }
 
-TEST_F(Asignaciones, SinArchivoDeCursosLasHorasQuedanVacias) {
+TEST_F(Asignaciones, SinArchivoDeCursosLasHorasQuedanVaciasYFalla) {
     e.escribirConMarcas("zeda_asignatgrupo.txt", {asignacion("1EA", "MAT")});
     e.estado.Transformado = 1;
     e.ejecutar(ExportarAsignaturasGrupos);
     EXPECT_EQ(e.interlocutor.mensajes, std::vector<std::string>{"No existe archivo de grupos (ZEDA_ASIGNATCURSO.TXT)"});
-    EXPECT_EQ(e.estado.Transformado, 1);
+    EXPECT_EQ(e.estado.Transformado, -1);
     EXPECT_EQ(e.registros("ASIGT", {"CASIG", "CPROF", "CGRUP", "CAULA", "NIVEL", "HORAS", "SESIONES"}),
               (Registros{{"MAT", "", "1EA", "", "ESO", "", ""}}));
 }

@@ -146,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(Codificaciones, EscuelaEnOtraCodificacion, ::testing::V
     CasoCodificacion{"SoloHorasEnUtf16LE", utf16<false>, "zeda_asignatcurso.txt", nullptr},
     CasoCodificacion{"SoloGruposEnUtf16BE", utf16<true>, "zeda_grupo.txt", nullptr},
     CasoCodificacion{"LetraSinEquivalenteEnWindows1252", utf8ConLetraAjena, "zeda_prof.txt",
-                     "tiene en la l\xEDnea 2 un car\xE1" "cter sin equivalente en Windows-1252"},
+                     "tiene en la l\xEDnea 2 un car\xE1" "cter que las tablas de Tempalix no pueden guardar. "
+                     "C\xE1mbielo en ZEDA y vuelva a generar el archivo"},
     CasoCodificacion{"Windows1252QueEnUnSitioPareceUtf8", conUnTrozoComoUtf8, "zeda_prof.txt", nullptr}),
     NombrePor<&CasoCodificacion::nombre>());
 

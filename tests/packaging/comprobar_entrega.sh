@@ -45,10 +45,12 @@ deb=$dist/transtempaloszeda_${version}_amd64.deb
 contenido=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for ruta in bin/transtempaloszeda bin/transtempaloszeda-lote share/applications/transtempaloszeda.desktop \
             share/icons/hicolor/scalable/apps/transtempaloszeda.svg share/man/man1/transtempaloszeda-lote.1.gz \
+            share/man/man1/transtempaloszeda.1.gz \
             share/doc/transtempaloszeda/copyright share/doc/transtempaloszeda/changelog.gz; do
   grep -qx "./usr/$ruta" <<<"$contenido" || falla "falta /usr/$ruta en el paquete"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>= ' || falla "Depends no se calculó de las bibliotecas"
+dpkg-deb -f "$deb" Depends | grep -qw qt6-translations-l10n || falla "el paquete no depende de qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Recommends)" = fonts-liberation ] || falla "el paquete no recomienda fonts-liberation"
 dpkg-deb -x "$deb" "$tmp/deb"
 # lintian: no error and no warning (the one override, for the placeholder address, aside).

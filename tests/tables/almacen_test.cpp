@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <limits>
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
@@ -271,7 +272,8 @@ TEST_F(Almacen, UnaTablaQueFaltaSeNombra) {
 TEST_F(Almacen, UnaTablaDeSoloLecturaNoSeCambia) {
     escribirCodigos({"A"});
     auto tabla = almacen.abrir("CODIGOS", ModoApertura::SoloLecturaCompartida);
-    const std::string mensaje = "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 abierta solo para lectura";
+    const std::string mensaje =
+        "Error interno: la tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 abierta solo para lectura";
     EXPECT_EQ(mensajeDeError([&] { tabla->anadir(); }), mensaje);
     EXPECT_EQ(mensajeDeError([&] { tabla->editar(); }), mensaje);
 }
@@ -279,9 +281,18 @@ TEST_F(Almacen, UnaTablaDeSoloLecturaNoSeCambia) {
 TEST_F(Almacen, PonerFueraDeUnCambioFalla) {
     auto tabla = recrearCodigos();
     EXPECT_EQ(mensajeDeError([&] { tabla->ponerTexto("COD", "A"); }),
-              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no est\xE1 en edici\xF3n");
+              "Error interno: la tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no est\xE1 en edici\xF3n");
     EXPECT_EQ(mensajeDeError([&] { tabla->editar(); }),
-              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no tiene registro actual");
+              "Error interno: la tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" no tiene registro actual");
+}
+
+TEST_F(Almacen, UnValorQueNoCabeNombraCampoYTabla) {
+    auto tabla = recrearCodigos();
+    tabla->anadir();
+    const auto mensaje = mensajeDeError([&] { tabla->ponerFlotante("NUM", std::numeric_limits<double>::infinity()); });
+    EXPECT_TRUE(mensaje.starts_with("El valor ")) << mensaje;
+    EXPECT_TRUE(mensaje.ends_with(" no cabe en el campo 'NUM' de la tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\""))
+        << mensaje;
 }
 
 TEST_F(Almacen, UnaTablaCerradaNoSeUsa) {
@@ -289,7 +300,7 @@ TEST_F(Almacen, UnaTablaCerradaNoSeUsa) {
     tabla->cerrar();
     tabla->cerrar();
     EXPECT_EQ(mensajeDeError([&] { tabla->primero(); }),
-              "La tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 cerrada");
+              "Error interno: la tabla \"" + (carpeta / "CODIGOS.DBF").string() + "\" est\xE1 cerrada");
 }
 
 TEST_F(Almacen, LoGrabadoEnUnaTablaAbandonadaQueda) {

@@ -248,7 +248,7 @@ void sinVentana(const std::string& herramienta) {
     const auto proceso = arrancar(herramienta, "exportar 7FFFFFF0");
     if (!esperar([] { return caja() != nullptr; })) fallar("sin caja de error");
     const auto leido = responderCaja(caja(), "OK");
-    if (leido.find("7FFFFFF0 no existe") == std::string::npos) fallar("la caja de error dice \"" + leido + "\"");
+    if (leido.find("ya no existe (identificador 7FFFFFF0)") == std::string::npos) fallar("la caja de error dice \"" + leido + "\"");
     terminaCon(proceso, 1, "sin ventana anfitriona");
 }
 

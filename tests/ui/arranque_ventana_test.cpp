@@ -53,7 +53,8 @@ TEST(ArranqueSinVentanaAnfitriona, FallaSinEscribirNada) {
 
 TEST(ArranqueSinVentanaAnfitriona, ElMensajeNombraElManejador) {
     EXPECT_EQ(std::string(ui::ErrorAnfitrion(0x1A2B).what()),
-              "transtempaloszeda: la ventana anfitriona 1A2B no existe; no se puede abrir la ventana dentro de ella");
+              "La ventana de Tempalix en la que se iba a abrir este programa ya no existe (identificador 1A2B). "
+              "Vuelva a abrirlo desde Tempalix");
 }
 
 TEST(AnfitrionNativo, SinSistemaDeVentanasNingunManejadorEsUnaVentana) {

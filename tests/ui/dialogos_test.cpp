@@ -53,7 +53,7 @@ TEST_P(CajaMensaje, SinIconoConAceptarQueCierraConLaTecla) {
 INSTANTIATE_TEST_SUITE_P(Teclas, CajaMensaje, testing::Values(Qt::Key_Return, Qt::Key_Escape),
                          [](const auto& info) { return info.param == Qt::Key_Return ? "Intro" : "Escape"; });
 
-TEST(CajaError, IconoDeErrorYUnSoloBotonConElTextoEnWindows1252) {
+TEST(CajaError, IconoDeErrorYUnSoloBotonAceptarConElTextoEnWindows1252) {
     CajaVista vista;
     mirarCajaYPulsar(vista, Qt::Key_Return);
     DialogosQt().mostrarCajaError("'$0x1A2B' no es un valor entero v\xE1lido.");
@@ -61,7 +61,7 @@ TEST(CajaError, IconoDeErrorYUnSoloBotonConElTextoEnWindows1252) {
     EXPECT_EQ(vista.titulo, "transTempalosZeda");
     EXPECT_EQ(vista.texto, QString::fromUtf8("'$0x1A2B' no es un valor entero v\u00E1lido."));
     EXPECT_EQ(vista.icono, QMessageBox::Critical);
-    EXPECT_EQ(vista.botones.size(), 1);
+    EXPECT_EQ(vista.botones, QStringList{"Aceptar"});
 }
 
 TEST(CursorOcupado, ParaTodaLaAplicacion) {

@@ -104,7 +104,7 @@ if [ "${1:-}" = --dentro ]; then
   estado=0
   QT_QPA_PLATFORM=xcb "$tmp/bin/transtempaloszeda" exportar 7FFFFFF0 2>"$tmp/error" || estado=$?
   [ "$estado" = 1 ] || falla "sin ventana anfitriona: estado $estado"
-  grep -q 'anfitriona 7FFFFFF0 no existe' "$tmp/error" || falla "sin ventana anfitriona: $(cat "$tmp/error")"
+  grep -q 'ya no existe (identificador 7FFFFFF0)' "$tmp/error" || falla "sin ventana anfitriona: $(cat "$tmp/error")"
   [ ! -e "$tmp/bin/Tempalix.ini" ] || falla "sin ventana anfitriona se escribio Tempalix.ini"
   echo "sin ventana anfitriona: estado 1, nada escrito"
   exit 0

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/archivo.h"
 #include "base/archivos.h"
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
@@ -165,7 +166,7 @@ TEST(ErroresDeLectura, SinPermiso) {
     fs::permissions(ruta, fs::perms::none);
     EXPECT_EQ(pruebas::sinPrivilegios([&] { return mensajeDeApertura(ruta); }), "Acceso al archivo denegado");
     EXPECT_EQ(pruebas::sinPrivilegios([&] { return mensajeDeArchivoEntero(ruta); }),
-              "Cannot open file \"" + ruta.string() + "\". " + std::strerror(EACCES));
+              "Cannot open file \"" + ruta.string() + "\". " + textoErrorSistema(EACCES));
 }
 
 struct CasoLimite {
@@ -192,14 +193,15 @@ TEST_P(Limites, HastaElLimiteSeLeeYMasAllaEsUnErrorQueNombraElArchivo) {
     EXPECT_EQ(mensajeDeArchivoEntero(ruta), errorTrasLaRuta(ruta, GetParam().errorEntero));
 }
 
-constexpr const char* kDemasiadoGrande = "es demasiado grande para ser de ZEDA: pasa de 32 MiB";
+constexpr const char* kDemasiadoGrande = "es demasiado grande para ser de ZEDA (m\xE1s de 32 MB). Compruebe que es el archivo que genera ZEDA";
 
 INSTANTIATE_TEST_SUITE_P(ZEDA, Limites, testing::Values(
     CasoLimite{"BytesJustos", kBytesMaximosZEDA, 'x', "", ""},
     CasoLimite{"UnByteDeMas", kBytesMaximosZEDA + 1, 'x', kDemasiadoGrande, kDemasiadoGrande},
     CasoLimite{"LineasJustas", kLineasMaximasZEDA, '\n', "", ""},
     CasoLimite{"UnaLineaDeMasSoloPesaAlLeerloEntero", kLineasMaximasZEDA + 1, '\n', "",
-               "tiene demasiadas l\xEDneas para ser de ZEDA: pasa de 1000000"}),
+               "tiene demasiadas l\xEDneas para ser de ZEDA (m\xE1s de un mill\xF3n). "
+               "Compruebe que es el archivo que genera ZEDA"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(Escritura, CadaLineaTerminaEnCRLF) {
@@ -271,7 +273,7 @@ TEST(Escritura, CarpetaSinPermisoDejaElArchivoAnteriorIntacto) {
     fs::permissions(carpeta.ruta(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                         fs::perms::others_exec);
     EXPECT_EQ(pruebas::sinPrivilegios([&] { return mensajeDeEscritura(carpeta / "zeda_horario.txt"); }),
-              "Cannot create file \"" + (carpeta / "zeda_horario.txt").string() + "\". " + std::strerror(EACCES));
+              "Cannot create file \"" + (carpeta / "zeda_horario.txt").string() + "\". " + textoErrorSistema(EACCES));
     fs::permissions(carpeta.ruta(), fs::perms::owner_all);
     EXPECT_EQ(leerBytes(ruta), "anterior\r\n");
     EXPECT_EQ(nombresEn(carpeta.ruta()), std::vector<std::string>{"ZEDA_HORARIO.TXT"});

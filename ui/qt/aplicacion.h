@@ -1,6 +1,8 @@
 #pragma once
-// The application object: one handler for every error that escapes an event handler.
+// The application object: one handler for every error that escapes an event handler, and Qt's
+// own texts (the standard buttons) in Spanish like the rest of the window.
 #include <QApplication>
+#include <QTranslator>
 
 #include "ui/dialogos.h"
 
@@ -13,6 +15,7 @@ public:
 
 private:
     Dialogos& dialogos_;
+    QTranslator traduccionQt_;
 };
 
 }  // namespace ttz::ui

@@ -5,6 +5,7 @@
 
 #include "app/linea_ordenes.h"
 #include "base/errores.h"
+#include "base/texto.h"
 #include "ui/puertos_programa.h"
 #include "ui/qt/aplicacion.h"
 #include "ui/qt/dialogos.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
         MForm.show();
         return aplicacion.exec();
     } catch (const ttz::ui::ErrorAnfitrion& error) {
-        std::cerr << error.what() << '\n';
+        std::cerr << "transtempaloszeda: " << ttz::aUtf8(ttz::textoCajaError(error.what())) << '\n';
         return 1;
     } catch (...) {
         // Without its window the tool cannot go on; the error still gets its box.
