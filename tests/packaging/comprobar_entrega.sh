@@ -53,7 +53,7 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>= ' || falla "Depends no 
 dpkg-deb -f "$deb" Depends | grep -qw qt6-translations-l10n || falla "el paquete no depende de qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Recommends)" = fonts-liberation ] || falla "el paquete no recomienda fonts-liberation"
 dpkg-deb -x "$deb" "$tmp/deb"
-# lintian: no error and no warning (the one override, for the placeholder address, aside).
+# lintian: no error and no warning (the override for the placeholder address aside).
 informe=$(lintian --fail-on error,warning "$deb" 2>&1) || falla "lintian: $informe"
 informe=$(desktop-file-validate "$tmp/deb/usr/share/applications/transtempaloszeda.desktop" 2>&1)
 [ -z "$informe" ] || falla "desktop-file-validate: $informe"
