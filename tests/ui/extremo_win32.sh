@@ -64,7 +64,12 @@ preparar "$herramienta" transtempaloszeda.exe "$escuela"
 cp "$anfitrion" "$tmp/bin/anfitrion_win32.exe"
 # Wine's desktop keeps the display it was started on: this test starts it on its own server,
 # after ending any server left running (./scripts/test-windows keeps one for the other tests;
-# this test runs alone).
+# this test runs alone). Afterwards the shared server is started again, without a display:
+# without it, programs that start after a pause wait seconds for Wine's own processes.
 wineserver -k 2>/dev/null
 wineserver -w 2>/dev/null
-en_pantalla_virtual "-dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp"
+estado=0
+en_pantalla_virtual "-dpi 96" bash "$0" "$herramienta" "$anfitrion" "$escuela" --dentro "$tmp" || estado=$?
+wineserver -w 2>/dev/null
+[ -n "${WINEPREFIX:-}" ] && (unset DISPLAY WAYLAND_DISPLAY && servidor_wine)
+exit $estado
