@@ -126,7 +126,7 @@ private:
         }
         CampoDBF campo(asciiz(d, i, dBase7 ? 32 : largoNombre), tipo, ancho, decimales, desplazamiento,
                        disposicion_.familia);
-        exigir(ancho > 0 && campo.anchoCorrecto());
+        exigir(ancho > 0);
         if (disposicion_.familia == Familia::VisualFoxPro && (byte(d, i + 18) & marcaOculto) != 0) campo.ocultar();
         return campo;
     }

@@ -31,9 +31,9 @@ inline constexpr char marcaBorrado = '*';
 // (32-byte field descriptors), dBase 7 (0x04, 0x8C: language driver name and 48-byte
 // descriptors), FoxPro 2 and FoxBASE (0xF5, 0xFB, 0x02), Visual FoxPro (0x30 to 0x32: field
 // flags and null flags). Records begin at the header length. Checks that the header describes
-// the file: a header that does not fit the file, fields that do not fit the record, a binary
-// field of the wrong width, null flags too short for the fields that may be null, or records
-// that the file does not hold give the error that the table (named by ruta) is damaged.
+// the file: a header that does not fit the file, fields that do not fit the record, null flags
+// too short for the fields that may be null, or records that the file does not hold give the
+// error that the table (named by ruta) is damaged.
 CabeceraDBF leerCabecera(const ArchivoTabla& archivo, const std::filesystem::path& ruta);
 
 // Writes a dBase III table with these fields and no records at the start of the new file, dated

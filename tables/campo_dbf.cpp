@@ -102,7 +102,11 @@ CampoDBF::CampoDBF(std::string nombre, char tipo, int ancho, int decimales, int 
       ancho_(ancho),
       decimales_(decimales),
       desplazamiento_(desplazamiento),
-      forma_(formaDe(tipo, familia)) {}
+      forma_(formaDe(tipo, familia)) {
+    // Some writers give these kinds other widths, with layouts not published: such a field is
+    // read as an unknown binary value.
+    if (!anchoPublicado()) forma_ = Forma::Memo;
+}
 
 CampoDBF CampoDBF::para(const DefinicionCampo& definicion, int desplazamiento) {
     switch (definicion.tipo) {
@@ -122,7 +126,7 @@ TipoCampo CampoDBF::clase() const {
     }
 }
 
-bool CampoDBF::anchoCorrecto() const {
+bool CampoDBF::anchoPublicado() const {
     switch (forma_) {
     case Forma::EnteroDBase7: case Forma::EnteroFox: return ancho_ == 4;
     case Forma::DobleDBase7: case Forma::DobleFox: case Forma::Moneda: case Forma::FechaHoraFox:

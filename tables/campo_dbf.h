@@ -32,7 +32,8 @@ enum class Forma {
     Moneda,           // 'Y': 8 bytes little-endian, ten-thousandths
     FechaHoraFox,     // 'T': Julian day and milliseconds, 4 bytes little-endian each
     FechaHoraDBase7,  // '@': Julian day and milliseconds, 4 bytes big-endian each
-    Memo,             // in a memo file that is not read: 'M', 'G', 'P', 'W', 'V', 'Q', '0', dBase 'B'
+    Memo,             // in a memo file that is not read: 'M', 'G', 'P', 'W', 'V', 'Q', '0', dBase 'B';
+                      // also a binary kind of another width than its layout's
 };
 
 class CampoDBF {
@@ -51,8 +52,6 @@ public:
     // Integer for 'N' without decimals and the binary integers, float for 'N' with decimals, 'F'
     // and the other binary numbers, text otherwise.
     TipoCampo clase() const;
-    // The width that a binary form requires is the field's.
-    bool anchoCorrecto() const;
     // Dates and times and memo-like kinds give text alone.
     bool leibleComoNumero() const { return forma_ != Forma::Memo && forma_ != Forma::FechaHoraFox &&
                                            forma_ != Forma::FechaHoraDBase7; }
@@ -76,6 +75,8 @@ public:
     void ponerFlotante(std::string& registro, double valor, char separador) const;
 
 private:
+    // The field has the width that the layout of its binary form gives.
+    bool anchoPublicado() const;
     std::string_view bytes(std::string_view registro) const;
     bool esNulo(std::string_view registro) const;
     std::string_view texto(std::string_view registro) const;  // a null one is empty

@@ -229,6 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSoloTexto{"FoxPro2General", kFoxPro2, 'G', 10, "         3", "", "objeto OLE"},
         CasoSoloTexto{"VisualFoxProImagen", kVisualFoxPro, 'P', 4, hex("04000000"), "", "imagen"},
         CasoSoloTexto{"VisualFoxProBlob", kVisualFoxPro, 'W', 4, hex("05000000"), "", "binario"},
+        CasoSoloTexto{"EnteroDeOtroAncho", kVisualFoxPro, 'I', 2, hex("0100"), "", "binario"},
         CasoSoloTexto{"VisualFoxProVarchar", kVisualFoxPro, 'V', 4, std::string("ab\0\x02", 4), "", "texto variable"},
         CasoSoloTexto{"VisualFoxProVarbinary", kVisualFoxPro, 'Q', 4, std::string("ab\0\x02", 4), "", "binario variable"}),
     pruebas::NombrePor<&CasoSoloTexto::nombre>());
