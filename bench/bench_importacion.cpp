@@ -73,7 +73,8 @@ struct Leccion {
 
 // Lessons spread over the week; one in twenty has DIA 0 and one in fifty a slot that is missing.
 Leccion leccion(long i) {
-    return {i % 20 == 0 ? 0 : static_cast<int>(i % kDias + 1), static_cast<int>(i % 50 == 1 ? 99 : i / kDias % kTramosPorDia + 1),
+    return {i % 20 == 0 ? 0 : static_cast<int>(i % kDias + 1),
+            static_cast<int>(i % 50 == 1 ? 99 : i / kDias % kTramosPorDia + 1),
             "P" + std::to_string(i % 97), "G" + std::to_string(i % 40), "A" + std::to_string(i % 31),
             "R" + std::to_string(i % 23)};
 }
@@ -169,7 +170,8 @@ int medir(long lecciones, Formato formato) {
     }
 
     std::printf("%-13s lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
-                nombre(formato), lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes, rssPicoKb());
+                nombre(formato), lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes,
+                rssPicoKb());
     std::fflush(stdout);  // the child ends with _exit, which flushes nothing
     return estado.Transformado == 1 ? 0 : 1;
 }

@@ -154,7 +154,8 @@ std::string_view CampoDBF::texto(std::string_view registro) const {
 
 bool CampoDBF::esNulo(std::string_view registro) const {
     if (bitNulo_ < 0) return false;
-    const auto marcas = static_cast<unsigned char>(registro[static_cast<std::size_t>(desplazamientoNulos_ + bitNulo_ / 8)]);
+    const auto marcas =
+        static_cast<unsigned char>(registro[static_cast<std::size_t>(desplazamientoNulos_ + bitNulo_ / 8)]);
     return (marcas >> (bitNulo_ % 8) & 1) != 0;
 }
 

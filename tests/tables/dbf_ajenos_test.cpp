@@ -231,7 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSoloTexto{"VisualFoxProBlob", kVisualFoxPro, 'W', 4, hex("05000000"), "", "binario"},
         CasoSoloTexto{"EnteroDeOtroAncho", kVisualFoxPro, 'I', 2, hex("0100"), "", "binario"},
         CasoSoloTexto{"VisualFoxProVarchar", kVisualFoxPro, 'V', 4, std::string("ab\0\x02", 4), "", "texto variable"},
-        CasoSoloTexto{"VisualFoxProVarbinary", kVisualFoxPro, 'Q', 4, std::string("ab\0\x02", 4), "", "binario variable"}),
+        CasoSoloTexto{"VisualFoxProVarbinary", kVisualFoxPro, 'Q', 4, std::string("ab\0\x02", 4), "",
+                      "binario variable"}),
     pruebas::NombrePor<&CasoSoloTexto::nombre>());
 
 // COD and NUM may be null; the third byte holds their null bits.
