@@ -18,9 +18,9 @@
 #include "transfer/interlocutor.h"
 #include "base/reloj.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/dbf_a_mano.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"
-#include "tables/dbf_a_mano.h"
 
 namespace fs = std::filesystem;
 using ttz::tablas::DefinicionCampo;

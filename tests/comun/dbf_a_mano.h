@@ -1,5 +1,6 @@
 #pragma once
-// dBase files written byte by byte, as another program would write them.
+// dBase files written byte by byte, as another program would write them, for the tests and the
+// import benchmark.
 #include <cstdint>
 #include <string>
 #include <vector>
