@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, EnteroInvalido, testing::Values(
 
 // A value read from a file reaches a message without its control bytes.
 TEST(TextoConControles, SeMuestraConSusCodigos) {
-    const std::string texto("\t1\0\x7F\x81\x8D\x8F\x90\x9D\x80\xD1<", 13);
+    const std::string texto("\t1\0\x7F\x81\x8D\x8F\x90\x9D\x80\xD1<", 12);
     const std::string visible = "<09>1<00><7F><81><8D><8F><90><9D>\x80\xD1<";
     EXPECT_EQ(pruebas::mensajeDeError([&] { aEntero(texto); }), "'" + visible + "' no es un valor entero v\xE1lido");
     EXPECT_EQ(pruebas::mensajeDeError([&] { aFlotante(texto); }),
