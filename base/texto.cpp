@@ -118,7 +118,7 @@ void agregarUtf8(std::string& salida, char32_t codigo) {
 
 std::int32_t aEntero(std::string_view texto) {
     if (const auto valor = interpretarEntero(texto)) return *valor;
-    throw Error("'" + std::string(texto) + "' no es un valor entero v\xE1lido");
+    throw Error("'" + textoVisible(texto) + "' no es un valor entero v\xE1lido");
 }
 
 double aFlotante(std::string_view texto) {
@@ -129,7 +129,7 @@ double aFlotante(std::string_view texto) {
         const auto [fin, error] = std::from_chars(numero.data(), numero.data() + numero.size(), valor);
         if (error == std::errc() && fin == numero.data() + numero.size()) return valor;
     }
-    throw Error("'" + std::string(texto) + "' no es un valor punto flotante v\xE1lido");
+    throw Error("'" + textoVisible(texto) + "' no es un valor punto flotante v\xE1lido");
 }
 
 std::string flotanteATexto(double valor, char separadorDecimal) {
@@ -150,6 +150,22 @@ std::string mayusculas(std::string_view texto) {
 
 bool igualesSinMayusculas(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) { return mayuscula(x) == mayuscula(y); });
+}
+
+std::string textoVisible(std::string_view texto) {
+    constexpr std::string_view indefinidos = "\x81\x8D\x8F\x90\x9D";
+    constexpr char hexadecimal[] = "0123456789ABCDEF";
+    std::string visible;
+    visible.reserve(texto.size());
+    for (char c : texto) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F && indefinidos.find(c) == std::string_view::npos) {
+            visible += c;
+        } else {
+            visible += {'<', hexadecimal[byte >> 4], hexadecimal[byte & 0xF], '>'};
+        }
+    }
+    return visible;
 }
 
 std::string aUtf8(std::string_view windows1252) {

@@ -25,6 +25,10 @@ std::string mayusculas(std::string_view texto);
 // Equal but for the letter case of the ASCII letters.
 bool igualesSinMayusculas(std::string_view a, std::string_view b);
 
+// A value read from a file, fit for a message: each control byte (below 32, 127, and the five
+// bytes that Windows-1252 leaves undefined) becomes "<XX>", its code in hexadecimal.
+std::string textoVisible(std::string_view texto);
+
 // Windows-1252 bytes to UTF-8 (for display only).
 std::string aUtf8(std::string_view windows1252);
 

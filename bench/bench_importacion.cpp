@@ -1,4 +1,5 @@
-// Measures the import run: 50,000, 100,000 and 200,000 lessons against 60 time slots.
+// Measures the import run: 50,000, 100,000 and 200,000 lessons against 60 time slots, then the
+// 200,000 lessons in a SOLUC as dBase 7 and Visual FoxPro write it (binary integers).
 // Each size runs in a child process of its own, so that its peak memory is its own.
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -9,12 +10,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/cotejo.h"
 #include "transfer/estado.h"
 #include "transfer/interlocutor.h"
 #include "base/reloj.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/dbf_a_mano.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"
 
@@ -61,22 +65,58 @@ void crearTramos(ttz::tablas::AlmacenTablas& almacen) {
     tramos->cerrar();
 }
 
+struct Leccion {
+    int dia;
+    int hora;
+    std::string prof, grupo, asig, aula;
+};
+
 // Lessons spread over the week; one in twenty has DIA 0 and one in fifty a slot that is missing.
+Leccion leccion(long i) {
+    return {i % 20 == 0 ? 0 : static_cast<int>(i % kDias + 1),
+            static_cast<int>(i % 50 == 1 ? 99 : i / kDias % kTramosPorDia + 1),
+            "P" + std::to_string(i % 97), "G" + std::to_string(i % 40), "A" + std::to_string(i % 31),
+            "R" + std::to_string(i % 23)};
+}
+
 void crearSoluc(ttz::tablas::AlmacenTablas& almacen, long lecciones) {
     auto soluc = almacen.recrear("SOLUC", {DefinicionCampo::entero("DIA"), DefinicionCampo::entero("HORA"),
                                            DefinicionCampo::texto("PROF", 4), DefinicionCampo::texto("CODGRUPO", 4),
                                            DefinicionCampo::texto("ASIG", 4), DefinicionCampo::texto("AULA", 4)});
     for (long i = 0; i < lecciones; ++i) {
+        const Leccion l = leccion(i);
         soluc->anadir();
-        soluc->ponerFlotante("DIA", i % 20 == 0 ? 0 : static_cast<double>(i % kDias + 1));
-        soluc->ponerFlotante("HORA", static_cast<double>(i % 50 == 1 ? 99 : i / kDias % kTramosPorDia + 1));
-        soluc->ponerTexto("PROF", "P" + std::to_string(i % 97));
-        soluc->ponerTexto("CODGRUPO", "G" + std::to_string(i % 40));
-        soluc->ponerTexto("ASIG", "A" + std::to_string(i % 31));
-        soluc->ponerTexto("AULA", "R" + std::to_string(i % 23));
+        soluc->ponerFlotante("DIA", l.dia);
+        soluc->ponerFlotante("HORA", l.hora);
+        soluc->ponerTexto("PROF", l.prof);
+        soluc->ponerTexto("CODGRUPO", l.grupo);
+        soluc->ponerTexto("ASIG", l.asig);
+        soluc->ponerTexto("AULA", l.aula);
         soluc->grabar();
     }
     soluc->cerrar();
+}
+
+// The same lessons with DIA and HORA as binary integers ('I') of dBase 7 or Visual FoxPro.
+void escribirSolucAjena(const fs::path& datos, long lecciones, const ttz::pruebas::FormatoAMano& formato) {
+    const bool dBase7 = ttz::pruebas::esDBase7(formato.version);
+    const auto entero = [dBase7](int valor) {
+        std::string bytes(4, '\0');
+        ttz::pruebas::ponerEntero(bytes, 0, static_cast<std::uint32_t>(valor) ^ (dBase7 ? 0x80000000u : 0), 4);
+        return dBase7 ? std::string(bytes.rbegin(), bytes.rend()) : bytes;
+    };
+    const auto texto = [](std::string valor) { return valor.append(4 - valor.size(), ' '); };
+    std::vector<std::string> registros;
+    registros.reserve(static_cast<std::size_t>(lecciones));
+    for (long i = 0; i < lecciones; ++i) {
+        const Leccion l = leccion(i);
+        registros.push_back(" " + entero(l.dia) + entero(l.hora) + texto(l.prof) + texto(l.grupo) + texto(l.asig) +
+                            texto(l.aula));
+    }
+    escribir(datos / "SOLUC.DBF",
+             ttz::pruebas::dbfAMano({{"DIA", 'I', 4}, {"HORA", 'I', 4}, {"PROF", 'C', 4}, {"CODGRUPO", 'C', 4},
+                                     {"ASIG", 'C', 4}, {"AULA", 'C', 4}},
+                                    registros, formato));
 }
 
 void crearTablasSinLeer(ttz::tablas::AlmacenTablas& almacen) {
@@ -91,8 +131,19 @@ long rssPicoKb() {
     return uso.ru_maxrss;
 }
 
+enum class Formato { DBase3, DBase7, VisualFoxPro };
+
+const char* nombre(Formato formato) {
+    switch (formato) {
+    case Formato::DBase7: return "dBase 7";
+    case Formato::VisualFoxPro: return "Visual FoxPro";
+    case Formato::DBase3: break;
+    }
+    return "dBase III";
+}
+
 // Child process: prepares the folders, then times the import alone.
-int medir(long lecciones) {
+int medir(long lecciones, Formato formato) {
     const ttz::pruebas::CarpetaTemporal temporal;
     const fs::path& raiz = temporal.ruta();
     fs::create_directories(raiz / "zeda");
@@ -100,7 +151,9 @@ int medir(long lecciones) {
     ttz::tablas::AlmacenDBase almacen(raiz / "datos", ',');
     escribirArchivosZeda(raiz / "zeda");
     crearTramos(almacen);
-    crearSoluc(almacen, lecciones);
+    if (formato == Formato::DBase3) crearSoluc(almacen, lecciones);
+    if (formato == Formato::DBase7) escribirSolucAjena(raiz / "datos", lecciones, {'\x04', '\x57', "DBWINUS0"});
+    if (formato == Formato::VisualFoxPro) escribirSolucAjena(raiz / "datos", lecciones, {'\x30', '\x03'});
     crearTablasSinLeer(almacen);
     const long rssAntes = rssPicoKb();
 
@@ -116,8 +169,9 @@ int medir(long lecciones) {
         segundos = std::min(segundos, std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
     }
 
-    std::printf("lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
-                lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes, rssPicoKb());
+    std::printf("%-13s lecciones %7ld  segundos %7.3f  microsegundos/leccion %6.2f  rss antes %6ld KB  pico %6ld KB\n",
+                nombre(formato), lecciones, segundos, segundos * 1e6 / static_cast<double>(lecciones), rssAntes,
+                rssPicoKb());
     std::fflush(stdout);  // the child ends with _exit, which flushes nothing
     return estado.Transformado == 1 ? 0 : 1;
 }
@@ -128,11 +182,14 @@ int main() {
     std::printf("import, %d time slots, best of %d runs\n", kDias * kTramosPorDia, kVeces);
     std::fflush(stdout);
     int fallos = 0;
-    for (long lecciones : {50'000L, 100'000L, 200'000L}) {
+    const std::pair<long, Formato> medidas[] = {{50'000L, Formato::DBase3}, {100'000L, Formato::DBase3},
+                                                {200'000L, Formato::DBase3}, {200'000L, Formato::DBase7},
+                                                {200'000L, Formato::VisualFoxPro}};
+    for (const auto& [lecciones, formato] : medidas) {
         const pid_t hijo = fork();
         if (hijo == 0) {
             try {
-                _exit(medir(lecciones));
+                _exit(medir(lecciones, formato));
             } catch (const std::exception& error) {
                 std::fprintf(stderr, "%s\n", error.what());
                 _exit(2);

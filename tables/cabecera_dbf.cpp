@@ -16,6 +16,7 @@ constexpr std::size_t bytesDescriptor = 32;
 constexpr char finDescriptores = '\x0D';
 constexpr std::size_t maximoCampos = 2046;  // the most that a 16-bit header length can hold
 constexpr std::size_t largoNombre = 11;
+constexpr unsigned versionDBase3 = 0x03;
 
 unsigned byte(const std::string& bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
@@ -29,6 +30,26 @@ void ponerEntero(std::string& bytes, std::size_t i, std::uint32_t valor, int cua
     bytes.replace(i, static_cast<std::size_t>(cuantos), enteroLE(valor, cuantos));
 }
 
+// Where the writers' layouts differ.
+struct Disposicion {
+    Familia familia = Familia::DBase;
+    bool dBase7 = false;
+    std::size_t inicioDescriptores = bytesBase;
+    std::size_t largoDescriptor = 32;
+};
+
+Disposicion disposicionDe(unsigned version) {
+    switch (version) {
+    case 0x04: case 0x8C: return {Familia::DBase, true, 68, 48};
+    case 0x30: case 0x31: case 0x32: return {Familia::VisualFoxPro};
+    case 0xF5: case 0xFB: case 0x02: return {Familia::FoxPro};
+    default: return {};
+    }
+}
+
+constexpr unsigned marcaOculto = 0x01, marcaNulable = 0x02;
+constexpr char tipoMarcasNulo = '0';
+
 class LectorCabecera {
 public:
     LectorCabecera(const ArchivoTabla& archivo, const std::filesystem::path& ruta)
@@ -36,18 +57,25 @@ public:
 
     CabeceraDBF leer() {
         const std::string base = leerBytes(0, bytesBase);
+        const unsigned version = byte(base, 0);
+        disposicion_ = disposicionDe(version);
         CabeceraDBF cabecera;
         cabecera.registros = entero32(base, 4);
         cabecera.longitudCabecera = entero16(base, 8);
         cabecera.longitudRegistro = entero16(base, 10);
-        exigir(cabecera.longitudCabecera >= bytesBase + 1 && cabecera.longitudCabecera <= tamano_);
-        const std::string descriptores =
-            leerBytes(bytesBase, cabecera.longitudCabecera - bytesBase);
-        cabecera.campos = leerCampos(descriptores);
+        const std::size_t inicio = disposicion_.inicioDescriptores;
+        exigir(cabecera.longitudCabecera >= inicio + 1 && cabecera.longitudCabecera <= tamano_);
+        const std::string descriptores = leerBytes(bytesBase, cabecera.longitudCabecera - bytesBase);
+        cabecera.pagina = paginaDelControlador(byte(base, 29), disposicion_.dBase7 ? asciiz(descriptores, 0, 32) : "");
+        cabecera.campos = leerCampos(descriptores.substr(inicio - bytesBase));
         exigir(!cabecera.campos.empty());
         const auto& ultimo = cabecera.campos.back();
         exigir(static_cast<std::uint32_t>(ultimo.desplazamiento() + ultimo.ancho()) <= cabecera.longitudRegistro);
         exigir(cabecera.longitudCabecera + std::uint64_t{cabecera.registros} * cabecera.longitudRegistro <= tamano_);
+        cabecera.modificable = version == versionDBase3 && cabecera.pagina == PaginaCodigos::Windows1252 &&
+                               std::ranges::all_of(cabecera.campos, [](const auto& c) {
+                                   return std::string_view("CNFDL").find(c.tipo()) != std::string_view::npos;
+                               });
         return cabecera;
     }
 
@@ -63,37 +91,63 @@ private:
         return bytes;
     }
 
+    static std::string asciiz(const std::string& bytes, std::size_t desde, std::size_t largo) {
+        std::string texto = bytes.substr(desde, largo);
+        texto.resize(std::min(texto.find('\0'), texto.size()));
+        return texto;
+    }
+
     // The descriptors up to their end mark, which must lie inside the header.
     std::vector<CampoDBF> leerCampos(const std::string& descriptores) const {
+        const std::size_t paso = disposicion_.largoDescriptor;
         std::vector<CampoDBF> campos;
         int desplazamiento = 1;  // after the deletion flag
         std::size_t i = 0;
-        for (; i < descriptores.size() && descriptores[i] != finDescriptores; i += bytesDescriptor) {
-            exigir(i + bytesDescriptor <= descriptores.size() && campos.size() < maximoCampos);
+        for (; i < descriptores.size() && descriptores[i] != finDescriptores; i += paso) {
+            exigir(i + paso <= descriptores.size() && campos.size() < maximoCampos);
             campos.push_back(leerCampo(descriptores, i, desplazamiento));
             desplazamiento += campos.back().ancho();
         }
         exigir(i < descriptores.size());
+        if (disposicion_.familia == Familia::VisualFoxPro) marcarNulos(descriptores, campos);
         return campos;
     }
 
     CampoDBF leerCampo(const std::string& d, std::size_t i, int desplazamiento) const {
-        std::string nombre = d.substr(i, largoNombre);
-        nombre.resize(std::min(nombre.find('\0'), nombre.size()));
-        const char tipo = d[i + 11];
-        int ancho = static_cast<int>(byte(d, i + 16));
-        int decimales = static_cast<int>(byte(d, i + 17));
+        // dBase 7: name in 32 bytes, then kind, width and decimals; the others: 11, then 5 on.
+        const bool dBase7 = disposicion_.dBase7;
+        const std::size_t tras = i + (dBase7 ? 32 : 11);
+        const char tipo = d[tras];
+        int ancho = static_cast<int>(byte(d, tras + (dBase7 ? 1 : 5)));
+        int decimales = static_cast<int>(byte(d, tras + (dBase7 ? 2 : 6)));
         if (tipo == 'C') {  // long text fields keep the high byte of their width in the decimals
             ancho += decimales * 256;
             decimales = 0;
         }
+        CampoDBF campo(asciiz(d, i, dBase7 ? 32 : largoNombre), tipo, ancho, decimales, desplazamiento,
+                       disposicion_.familia);
         exigir(ancho > 0);
-        return {std::move(nombre), tipo, ancho, decimales, desplazamiento};
+        if (disposicion_.familia == Familia::VisualFoxPro && (byte(d, i + 18) & marcaOculto) != 0) campo.ocultar();
+        return campo;
+    }
+
+    // Visual FoxPro: each field that may be null has a bit, in field order, in the null flags.
+    // Without a null flags field (python3-dbf writes none) no field is null.
+    void marcarNulos(const std::string& descriptores, std::vector<CampoDBF>& campos) const {
+        const auto marcas = std::ranges::find_if(campos, [](const auto& c) { return c.tipo() == tipoMarcasNulo; });
+        if (marcas == campos.end()) return;
+        int bit = 0;
+        for (std::size_t i = 0; i < campos.size(); ++i) {
+            if ((byte(descriptores, i * bytesDescriptor + 18) & marcaNulable) == 0) continue;
+            exigir(bit < 8 * marcas->ancho());
+            campos[i].ponerBitNulo(bit++, marcas->desplazamiento());
+        }
     }
 
     const ArchivoTabla& archivo_;
     const std::filesystem::path& ruta_;
     std::uint64_t tamano_;
+    Disposicion disposicion_;
 };
 
 void validarCampos(const std::vector<DefinicionCampo>& campos, const std::filesystem::path& ruta) {
@@ -129,7 +183,6 @@ CabeceraDBF cabeceraVacia(const std::vector<DefinicionCampo>& campos) {
     return cabecera;
 }
 
-constexpr char versionDBase3 = '\x03';
 constexpr char codigoWindowsAnsi = '\x57';  // language driver of code page 1252
 
 void fecharHoy(std::string& bytes) {
@@ -149,7 +202,7 @@ void ponerDescriptor(std::string& bytes, std::size_t i, const CampoDBF& campo) {
 // The bytes that LectorCabecera reads, dated today, followed by the end-of-file mark.
 std::string bytesCabecera(const CabeceraDBF& cabecera) {
     std::string bytes(cabecera.longitudCabecera, '\0');
-    bytes[0] = versionDBase3;
+    bytes[0] = static_cast<char>(versionDBase3);
     fecharHoy(bytes);
     ponerEntero(bytes, 4, cabecera.registros, 4);
     ponerEntero(bytes, 8, cabecera.longitudCabecera, 2);

@@ -8,6 +8,7 @@
 
 #include "tables/archivo_tabla.h"
 #include "tables/campo_dbf.h"
+#include "tables/pagina_codigos.h"
 #include "tables/tabla.h"
 
 namespace ttz::tablas {
@@ -17,15 +18,22 @@ struct CabeceraDBF {
     std::uint32_t longitudCabecera = 0;
     std::uint32_t longitudRegistro = 0;
     std::vector<CampoDBF> campos;
+    PaginaCodigos pagina = PaginaCodigos::Windows1252;
+    // A dBase III table without memo and with this store's kinds alone: one that it may change.
+    bool modificable = true;
 };
 
 inline constexpr std::uint64_t posicionNumeroRegistros = 4;
 inline constexpr char marcaFinDeArchivo = '\x1A';
 inline constexpr char marcaBorrado = '*';
 
-// Reads the header and checks that it describes the file: a header that does not fit the file,
-// fields that do not fit the record, or records that the file does not hold give the error
-// that the table (named by ruta) is damaged.
+// Reads the header of any common dBase writer, told apart by its version byte: dBase III and IV
+// (32-byte field descriptors), dBase 7 (0x04, 0x8C: language driver name and 48-byte
+// descriptors), FoxPro 2 and FoxBASE (0xF5, 0xFB, 0x02), Visual FoxPro (0x30 to 0x32: field
+// flags and null flags). Records begin at the header length. Checks that the header describes
+// the file: a header that does not fit the file, fields that do not fit the record, null flags
+// too short for the fields that may be null, or records that the file does not hold give the
+// error that the table (named by ruta) is damaged.
 CabeceraDBF leerCabecera(const ArchivoTabla& archivo, const std::filesystem::path& ruta);
 
 // Writes a dBase III table with these fields and no records at the start of the new file, dated

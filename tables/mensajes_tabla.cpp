@@ -1,5 +1,6 @@
 #include "tables/mensajes_tabla.h"
 
+#include "base/texto.h"
 #include "base/texto_ruta.h"
 
 namespace ttz::tablas::mensajes {
@@ -46,6 +47,23 @@ std::string cerrada(const std::filesystem::path& ruta) {
 
 std::string deLaTabla(const std::string& mensaje, const std::filesystem::path& ruta) {
     return mensaje + " de la tabla " + entreComillas(ruta);
+}
+
+std::string soloLegible(const std::filesystem::path& ruta) {
+    return "La tabla " + entreComillas(ruta) +
+           " est\xE1 en un formato de dBase que este programa solo lee, y no la cambia. "
+           "Para cambiarla aqu\xED, gu\xE1rdela antes como dBase III";
+}
+
+std::string noEsNumero(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo) {
+    return "El campo '" + textoVisible(campo) + "' de la tabla " + entreComillas(ruta) + " es de tipo " + tipo +
+           " y no se puede leer como n\xFAmero. Guarde la tabla con ese campo num\xE9rico o de texto";
+}
+
+std::string sinEquivalente(const std::filesystem::path& ruta, std::string_view campo, std::uint32_t registro) {
+    return "El campo '" + textoVisible(campo) + "' del registro " + std::to_string(registro) + " de la tabla " +
+           entreComillas(ruta) + " tiene un car\xE1" "cter de MS-DOS que ZEDA no puede recibir, como los que "
+           "dibujan recuadros. Cambie ese car\xE1" "cter en la tabla y vuelva a intentarlo";
 }
 
 std::string conRazon(std::string_view que, const std::filesystem::path& ruta, const std::string& razon) {

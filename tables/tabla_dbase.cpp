@@ -12,6 +12,8 @@ TablaDBase::TablaDBase(ArchivoTabla archivo, const CabeceraDBF& cabecera, bool e
                        std::optional<Reemplazo> reemplazo)
     : archivo_(std::move(archivo)),
       campos_(cabecera.campos),
+      pagina_(cabecera.pagina),
+      modificable_(cabecera.modificable),
       registros_(archivo_, cabecera),
       escritura_(escritura),
       separador_(separadorDecimal),
@@ -38,7 +40,7 @@ int TablaDBase::campo(std::string_view nombre) const {
     std::size_t i = ultimoCampo_;
     for (std::size_t paso = 0; paso < cuantos; ++paso) {
         if (++i == cuantos) i = 0;
-        if (igualesSinMayusculas(nombre, campos_[i].nombre())) {
+        if (!campos_[i].oculto() && igualesSinMayusculas(nombre, campos_[i].nombre())) {
             ultimoCampo_ = i;
             return static_cast<int>(i);
         }
@@ -53,6 +55,7 @@ void TablaDBase::exigirAbierta() const {
 void TablaDBase::exigirEscritura() const {
     exigirAbierta();
     if (!escritura_) throw Error(mensajes::soloLectura(archivo_.mostrada()));
+    if (!modificable_) throw Error(mensajes::soloLegible(archivo_.mostrada()));
 }
 
 const CampoDBF& TablaDBase::definicion(int campo) const {
@@ -134,13 +137,26 @@ std::string_view TablaDBase::registroActual() const {
 }
 
 std::string TablaDBase::comoTexto(int campo) const {
-    return definicion(campo).comoTexto(registroActual(), separador_);
+    const CampoDBF& d = definicion(campo);
+    std::string texto = d.comoTexto(registroActual(), separador_);
+    if (pagina_ == PaginaCodigos::Windows1252 || d.clase() != TipoCampo::Texto) return texto;
+    auto convertido = aWindows1252(texto, pagina_);
+    if (convertido.sinEquivalente) {
+        throw Error(mensajes::sinEquivalente(archivo_.mostrada(), d.nombre(), actual_ + 1));
+    }
+    return std::move(convertido.texto);
 }
 
-std::int32_t TablaDBase::comoEntero(int campo) const { return definicion(campo).comoEntero(registroActual()); }
+const CampoDBF& TablaDBase::numerico(int campo) const {
+    const CampoDBF& d = definicion(campo);
+    if (!d.leibleComoNumero()) throw Error(mensajes::noEsNumero(archivo_.mostrada(), d.nombre(), d.tipoEnPalabras()));
+    return d;
+}
+
+std::int32_t TablaDBase::comoEntero(int campo) const { return numerico(campo).comoEntero(registroActual()); }
 
 double TablaDBase::comoFlotante(int campo) const {
-    return definicion(campo).comoFlotante(registroActual(), separador_);
+    return numerico(campo).comoFlotante(registroActual(), separador_);
 }
 
 // A record still being changed is dropped, as closing a dataset cancels it.

@@ -1,6 +1,7 @@
 #pragma once
 // An open dBase table: a cursor over its records in stored order, one record at a time
-// being changed, deleted records hidden.
+// being changed, deleted records hidden. Text comes in Windows-1252 whatever the table's code
+// page; a table of another writer's format is read only.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -58,6 +59,7 @@ private:
     void exigirAbierta() const;
     void exigirEscritura() const;
     const CampoDBF& definicion(int campo) const;
+    const CampoDBF& numerico(int campo) const;
     std::string& registroEnCambio();
     template <class Valor>
     void poner(int campo, Valor valor);
@@ -67,6 +69,8 @@ private:
 
     ArchivoTabla archivo_;
     std::vector<CampoDBF> campos_;
+    PaginaCodigos pagina_;
+    bool modificable_;
     mutable std::size_t ultimoCampo_ = 0;
     mutable RegistrosDBF registros_;
     bool escritura_;

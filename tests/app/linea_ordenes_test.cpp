@@ -2,6 +2,7 @@
 
 #include "base/errores.h"
 #include "app/linea_ordenes.h"
+#include "comun/mensaje_error.h"
 #include "comun/nombre_caso.h"
 
 namespace ttz {
@@ -106,7 +107,12 @@ TEST_P(ManejadorInvalido, FallaConElTextoPrecedidoDeDolar) {
 
 INSTANTIATE_TEST_SUITE_P(Casos, ManejadorInvalido,
                          testing::Values("0x1A2B", "-1A2B", "+1A2B", "1A2B ", " 1A2B", "$1A2B", "x1A2B", "1G",
-                                         "100000000", "1A2B\t"), pruebas::NombreDelValor());
+                                         "100000000"), pruebas::NombreDelValor());
+
+TEST(ManejadorInvalido, SusControlesSeMuestranConSuCodigo) {
+    EXPECT_EQ(pruebas::mensajeDeError([] { leerManejadorAnfitrion("1A2B\t"); }),
+              "'$1A2B<09>' no es un valor entero v\xE1lido");
+}
 
 }  // namespace
 }  // namespace ttz

@@ -65,9 +65,18 @@ TEST_P(EnteroInvalido, FallaConElTextoEntero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Textos, EnteroInvalido, testing::Values(
-    "", " ", "+", "-", "$", "x", "0x", "0X", "$0x1A2B", "$-1A2B", "$1A2B ", "12 ", "1 2", "\t12",
+    "", " ", "+", "-", "$", "x", "0x", "0X", "$0x1A2B", "$-1A2B", "$1A2B ", "12 ", "1 2",
     "2147483648", "-2147483649", "99999999999999999999", "$100000000", "$G", "0x1G", "1.5", "1e3",
-    "--1", "+-1", "0b1", "x 1", "\xA0" "1", "1\x01"), pruebas::NombreDelValor());
+    "--1", "+-1", "0b1", "x 1", "\xA0" "1"), pruebas::NombreDelValor());
+
+// A value read from a file reaches a message without its control bytes.
+TEST(TextoConControles, SeMuestraConSusCodigos) {
+    const std::string texto("\t1\0\x7F\x81\x8D\x8F\x90\x9D\x80\xD1<", 12);
+    const std::string visible = "<09>1<00><7F><81><8D><8F><90><9D>\x80\xD1<";
+    EXPECT_EQ(pruebas::mensajeDeError([&] { aEntero(texto); }), "'" + visible + "' no es un valor entero v\xE1lido");
+    EXPECT_EQ(pruebas::mensajeDeError([&] { aFlotante(texto); }),
+              "'" + visible + "' no es un valor punto flotante v\xE1lido");
+}
 
 struct CasoFlotante {
     std::string texto;

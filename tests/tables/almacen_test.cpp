@@ -8,9 +8,9 @@
 
 #include "base/errores.h"
 #include "comun/carpeta_temporal.h"
+#include "comun/dbf_a_mano.h"
 #include "comun/mensaje_error.h"
 #include "tables/almacen_dbase.h"
-#include "tables/dbf_a_mano.h"
 
 namespace ttz::tablas {
 namespace {
