@@ -1,7 +1,5 @@
 #include "tables/tabla_dbase.h"
 
-#include <type_traits>
-
 #include "base/errores.h"
 #include "base/texto.h"
 #include "tables/mensajes_tabla.h"
@@ -103,21 +101,22 @@ std::string& TablaDBase::registroEnCambio() {
     return enCambio_;
 }
 
-template <class Valor>
-void TablaDBase::poner(int campo, Valor valor) {
+template <class Accion>
+void TablaDBase::nombrandoLaTabla(Accion accion) {
     try {
-        if constexpr (std::is_same_v<Valor, double>)
-            definicion(campo).ponerFlotante(registroEnCambio(), valor, separador_);
-        else
-            definicion(campo).ponerTexto(registroEnCambio(), valor, separador_);
+        accion();
     } catch (const ValorQueNoCabe& error) {
         throw Error(mensajes::deLaTabla(error.what(), archivo_.mostrada()));
     }
 }
 
-void TablaDBase::ponerTexto(int campo, std::string_view valor) { poner(campo, valor); }
+void TablaDBase::ponerTexto(int campo, std::string_view valor) {
+    nombrandoLaTabla([&] { definicion(campo).ponerTexto(registroEnCambio(), valor, separador_); });
+}
 
-void TablaDBase::ponerFlotante(int campo, double valor) { poner(campo, valor); }
+void TablaDBase::ponerFlotante(int campo, double valor) {
+    nombrandoLaTabla([&] { definicion(campo).ponerFlotante(registroEnCambio(), valor, separador_); });
+}
 
 void TablaDBase::grabar() {
     exigirAbierta();

@@ -61,8 +61,9 @@ private:
     const CampoDBF& definicion(int campo) const;
     const CampoDBF& numerico(int campo) const;
     std::string& registroEnCambio();
-    template <class Valor>
-    void poner(int campo, Valor valor);
+    // Runs a change of the record; a value too long for its field is reported with the table's name.
+    template <class Accion>
+    void nombrandoLaTabla(Accion accion);
     std::string_view registroActual() const;
     void saltarBorrados();
     void cerrarArchivo();
