@@ -6,11 +6,31 @@
 # installed: slower for 64-bit programs, and unusable on a kernel that cannot run 32-bit
 # programs at all. The scripts call the loaders themselves.
 WINE64_CARGADOR=/usr/lib/wine/wine64
-WINE32_CARGADOR=/usr/lib/wine/wine
+WINE32_CARGADOR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine32
 
 # wine32_funciona: whether 32-bit Windows programs can run here (wine32:i386 installed, and a
-# kernel that runs 32-bit programs).
+# kernel that runs 32-bit programs, or qemu set up to run them).
 wine32_funciona() { "$WINE32_CARGADOR" --version >/dev/null 2>&1; }
+
+# version_qemu_en_uso: the version of the qemu that runs 32-bit programs here, nothing where the
+# kernel runs them itself or nothing does: under qemu, QEMU_VERSION has qemu say it and end.
+version_qemu_en_uso() { QEMU_VERSION=1 "$WINE32_CARGADOR" --version 2>/dev/null | version_de_qemu; }
+
+# version_de_qemu: the version in qemu's version text on standard input, "10.0.3" say.
+version_de_qemu() { sed -n '1s/^qemu-i386[^ ]* version \([^ ]*\).*/\1/p'; }
+
+# como_corren_32_bits: "natively", "through qemu-i386 VERSION" or "not at all".
+como_corren_32_bits() {
+  local version
+  version=$(version_qemu_en_uso)
+  if [ -n "$version" ]; then
+    echo "through qemu-i386 $version"
+  elif wine32_funciona; then
+    echo natively
+  else
+    echo "not at all"
+  fi
+}
 
 # bits_pe FILE: 32 or 64, from the machine field of a Windows executable's PE header.
 bits_pe() {
@@ -30,12 +50,8 @@ wine() {
   fi
 }
 
-# instalacion_wine: what a prefix depends on, the Wine version and whether 32-bit Wine runs.
-instalacion_wine() {
-  local wine32=no
-  wine32_funciona && wine32=si
-  echo "$("$WINE64_CARGADOR" --version) wine32=$wine32"
-}
+# instalacion_wine: what a prefix depends on: the Wine version, and how 32-bit Wine runs.
+instalacion_wine() { echo "$("$WINE64_CARGADOR" --version) 32-bit: $(como_corren_32_bits)"; }
 
 # preparar_wine BUILD_FOLDER: exports WINEPREFIX (BUILD_FOLDER/wine) and the quiet settings, and
 # makes the prefix when it is new or was made by another Wine installation: a prefix made before
