@@ -1,10 +1,15 @@
 #pragma once
-// Owners of GDI handles, each one given back on every path: objects deleted, device contexts
-// released or deleted, selections undone.
+// Owners of GDI handles, each one given back on every path (objects deleted, device contexts
+// released or deleted, selections undone), the window's brushes, and text measured in a font.
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "ui/degradado.h"
 
 namespace ttz::ui::gdi {
 
@@ -60,4 +65,26 @@ private:
     HGDIOBJ anterior_;
 };
 
+// One solid brush per colour, kept while the window lives: a control's colouring message
+// returns a brush that must outlive it.
+class Brochas {
+public:
+    HBRUSH de(ColorRGB color);
+
+private:
+    std::vector<std::pair<COLORREF, Brocha>> brochas_;
+};
+
+// The size of a single line of text in the context's font, or in the font on the window's context.
+SIZE medirTexto(HDC contexto, const std::string& texto);
+SIZE medirTexto(HWND ventana, HFONT fuente, const std::string& texto);
+// The font's text height on the screen.
+int alturaTexto(HFONT fuente);
+
 }  // namespace ttz::ui::gdi
+
+namespace ttz::ui {
+
+inline COLORREF colorGdi(ColorRGB color) { return RGB(color.rojo, color.verde, color.azul); }
+
+}  // namespace ttz::ui
