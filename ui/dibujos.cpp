@@ -55,7 +55,8 @@ Dibujo carpetaCerrada() {
 
 // The back in shade behind the front tilted towards the viewer.
 Dibujo carpetaAbierta(ColorRGB fondo) {
-    return {kAnchoIcono, kAltoCarpeta, {espalda(fondo), poligono({{0, 13}, {3, 6}, {15, 6}, {12, 13}}, kContorno, kAmarillo)}};
+    const auto frente = poligono({{0, 13}, {3, 6}, {15, 6}, {12, 13}}, kContorno, kAmarillo);
+    return {kAnchoIcono, kAltoCarpeta, {espalda(fondo), frente}};
 }
 
 Dibujo disquete() {
@@ -73,7 +74,9 @@ Dibujo disco(bool enRed) {
 }
 
 Dibujo optico() {
-    return {kAnchoIcono, kAltoUnidad, {elipse(1, 1, 13, 13, kNegro, {208, 208, 224}), elipse(6, 6, 3, 3, kNegro, kBlanco)}};
+    return {kAnchoIcono,
+            kAltoUnidad,
+            {elipse(1, 1, 13, 13, kNegro, {208, 208, 224}), elipse(6, 6, 3, 3, kNegro, kBlanco)}};
 }
 
 // A memory chip with its pins above and below.

@@ -1,6 +1,5 @@
 #pragma once
-// The window's pictures, each described once without a toolkit: the buttons' two glyphs and the
-// folder chooser's folder and drive icons, as marks in the design's pixels that each view paints.
+// Owns the window's pictures, each described once for both views' painters.
 #include <optional>
 #include <vector>
 
@@ -40,7 +39,8 @@ struct Dibujo {
     bool operator==(const Dibujo&) const = default;
 };
 
-// Glifo::Ninguno is an empty picture.
+// The buttons' two glyphs and the folder chooser's folder and drive icons, as marks in the
+// design's pixels. Glifo::Ninguno is an empty picture.
 const Dibujo& dibujoGlifo(Glifo glifo);            // kLadoGlifo x kLadoGlifo
 const Dibujo& dibujoCarpeta(IconoCarpeta icono);   // kAnchoIcono x 15
 const Dibujo& dibujoUnidad(TipoUnidad tipo);       // kAnchoIcono x 16

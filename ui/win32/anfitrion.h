@@ -1,6 +1,5 @@
 #pragma once
-// The host window of a hosted start and the focus of the window's controls: the watch on the
-// host window, which calls back once it has gone, and the focus kept across activations.
+// Owns the host window's watch and the following of the window's focus.
 #include <windows.h>
 
 #include <cstdint>
@@ -8,6 +7,8 @@
 
 namespace ttz::ui {
 
+// The host window of a hosted start, watched until it has gone, and the focus of the window's
+// controls, kept across activations.
 class AnfitrionWin32 {
 public:
     // Raises ErrorAnfitrion when the handle names no window; handle 0 is none.

@@ -1,11 +1,11 @@
 #pragma once
-// One way for the window and its panels to install their window procedures: a window class whose
-// procedure passes every message to a member function of the object given at the window's
-// creation (CreateWindowEx's last parameter).
+// Owns the one way in which the window and its panels install their window procedures.
 #include <windows.h>
 
 namespace ttz::ui {
 
+// A window class's procedure: every message goes to a member function of the object given at
+// the window's creation (CreateWindowEx's last parameter).
 template <typename Objeto, LRESULT (Objeto::*atender)(HWND, UINT, WPARAM, LPARAM)>
 LRESULT CALLBACK procedimientoDe(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) {
     if (mensaje == WM_NCCREATE)

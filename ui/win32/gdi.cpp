@@ -31,4 +31,12 @@ int alturaTexto(HFONT fuente) {
     return medidas.tmHeight;
 }
 
+std::string caraDe(HFONT fuente) {
+    const ContextoVentana contexto(nullptr);
+    const Seleccion conFuente(contexto, fuente);
+    char cara[LF_FACESIZE] = "";
+    GetTextFaceA(contexto, sizeof cara, cara);
+    return cara;
+}
+
 }  // namespace ttz::ui::gdi

@@ -1,6 +1,5 @@
 #pragma once
-// Owners of GDI handles, each one given back on every path (objects deleted, device contexts
-// released or deleted, selections undone), the window's brushes, and text measured in a font.
+// Owns the GDI handles, given back on every path, the window's brushes and text measuring.
 #include <windows.h>
 
 #include <memory>
@@ -13,6 +12,7 @@
 
 namespace ttz::ui::gdi {
 
+// Objects deleted, device contexts released or deleted, selections undone.
 struct BorrarObjeto {
     void operator()(HGDIOBJ objeto) const { DeleteObject(objeto); }
 };
@@ -80,6 +80,8 @@ SIZE medirTexto(HDC contexto, const std::string& texto);
 SIZE medirTexto(HWND ventana, HFONT fuente, const std::string& texto);
 // The font's text height on the screen.
 int alturaTexto(HFONT fuente);
+// The face that the system gives the font: another one than asked for when that family is missing.
+std::string caraDe(HFONT fuente);
 
 }  // namespace ttz::ui::gdi
 

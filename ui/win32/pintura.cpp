@@ -29,6 +29,8 @@ public:
     void pintar(const Trazo& trazo) const {
         std::vector<POINT> p;
         for (const auto& punto : trazo.puntos) p.push_back({std::lround(punto.x), std::lround(punto.y)});
+        if (trazo.forma == Forma::Relleno)
+            return rellenar({p[0].x, p[0].y, p[0].x + p[1].x, p[0].y + p[1].y}, trazo.color);
         LOGBRUSH tinta{BS_SOLID, colorGdi(trazo.color), 0};
         const gdi::Pluma pluma(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
                                             static_cast<DWORD>(std::lround(trazo.grosor)), &tinta, 0, nullptr));
@@ -37,20 +39,29 @@ public:
         const gdi::Seleccion conBrocha(contexto_, brocha ? brocha.get() : GetStockObject(NULL_BRUSH));
         const int n = static_cast<int>(p.size());
         switch (trazo.forma) {
-        case Forma::Relleno: {
-            const RECT area{p[0].x, p[0].y, p[0].x + p[1].x, p[0].y + p[1].y};
-            const gdi::Brocha color(CreateSolidBrush(colorGdi(trazo.color)));
-            FillRect(contexto_, &area, color.get());
+        case Forma::Poligono:
+            Polygon(contexto_, p.data(), n);
             break;
-        }
-        case Forma::Poligono: Polygon(contexto_, p.data(), n); break;
-        case Forma::Linea: Polyline(contexto_, p.data(), n); break;
-        // The box's right and bottom edges are drawn, as in the description.
-        case Forma::Elipse: Ellipse(contexto_, p[0].x, p[0].y, p[0].x + p[1].x + 1, p[0].y + p[1].y + 1); break;
+        case Forma::Linea:
+            Polyline(contexto_, p.data(), n);
+            // GDI leaves out a thin line's last pixel; the description has it.
+            if (trazo.grosor <= 1) rellenar({p.back().x, p.back().y, p.back().x + 1, p.back().y + 1}, trazo.color);
+            break;
+        case Forma::Elipse:
+            // The box's right and bottom edges are drawn, as in the description.
+            Ellipse(contexto_, p[0].x, p[0].y, p[0].x + p[1].x + 1, p[0].y + p[1].y + 1);
+            break;
+        case Forma::Relleno:
+            break;
         }
     }
 
 private:
+    void rellenar(RECT area, ColorRGB color) const {
+        const gdi::Brocha brocha(CreateSolidBrush(colorGdi(color)));
+        FillRect(contexto_, &area, brocha.get());
+    }
+
     HDC contexto_;
     int estado_;
 };
@@ -101,13 +112,17 @@ HFONT Fuentes::de(const Control& descripcion) const {
     return (std::string_view(descripcion.fuente->familia) == kFuenteVentana.familia ? negrita : rotulo).get();
 }
 
-// Sizes at 96 dots per inch scale by the window font's text height over 13.
+// Sizes at 96 dots per inch scale by the window font's text height over 13. A substitute for
+// the family has a text height of its own, while its text is as wide as the family's at the
+// screen's dots per inch: scaled by its height, the fixed places would shrink under texts that do
+// not ("Ruta Actual:" under the path). With a substitute they scale by the dots per inch.
 Fuentes crearFuentes() {
     const int puntosPorPulgada = GetDeviceCaps(gdi::ContextoVentana(nullptr), LOGPIXELSY);
     Fuentes fuentes{crearFuente(kFuenteVentana, puntosPorPulgada),
                     crearFuente({kFuenteVentana.familia, kFuenteVentana.puntos, true}, puntosPorPulgada),
                     crearFuente(*control(IdControl::Label3).fuente, puntosPorPulgada)};
-    fuentes.escala = Escala::porAlturaTexto(gdi::alturaTexto(fuentes.ventana.get()));
+    const bool sustituta = lstrcmpiA(gdi::caraDe(fuentes.ventana.get()).c_str(), kFuenteVentana.familia) != 0;
+    fuentes.escala = sustituta ? Escala(puntosPorPulgada) : Escala::porAlturaTexto(gdi::alturaTexto(fuentes.ventana.get()));
     return fuentes;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
-// What the Win32 view paints with GDI: the window's fonts, the gradient panels, the pictures of
-// ui/dibujos.h and the push buttons with a glyph.
+// Owns what the Win32 view paints: fonts, gradient panels, ui/dibujos.h's pictures, glyph buttons.
 #include <windows.h>
 
 #include "ui/dibujos.h"

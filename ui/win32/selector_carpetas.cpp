@@ -41,7 +41,9 @@ void SelectorWin32::avisar(IdControl lista, int aviso) {
         return;
     }
     if (lista != IdControl::Unidades) return;
-    const bool elegida = aviso == CBN_SELENDOK || (aviso == CBN_SELCHANGE && !SendMessageA(unidades_, CB_GETDROPPEDSTATE, 0, 0));
+    // A choice: confirmed, or moved by the keys while the drop-down is closed.
+    const bool elegida =
+        aviso == CBN_SELENDOK || (aviso == CBN_SELCHANGE && !SendMessageA(unidades_, CB_GETDROPPEDSTATE, 0, 0));
     if (!elegida) return;
     const auto unidad = SendMessageA(unidades_, CB_GETCURSEL, 0, 0);
     // A drive that cannot be entered stays chosen while the folder list stays where it was.

@@ -1,7 +1,5 @@
 #pragma once
-// The folder chooser drawn with Win32: the folder list Directorios, the drive list Unidades and
-// the path label Label2, over one SelectorCarpetas. What they do is the selector's; the controls
-// draw its rows and pass it their double-clicks and drive choices.
+// Owns the folder list Directorios, the drive list Unidades and the path label Label2 on Win32.
 #include <windows.h>
 
 #include <string>
@@ -12,6 +10,8 @@
 
 namespace ttz::ui {
 
+// The folder chooser over one SelectorCarpetas. What it does is the selector's; the controls draw
+// its rows and pass it their double-clicks and drive choices.
 class SelectorWin32 {
 public:
     // Over the system's drives; a failure, at start-up too, goes to the error box.

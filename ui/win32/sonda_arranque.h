@@ -1,6 +1,5 @@
 #pragma once
-// The start-up probe for measuring: with TTZ_MEDIR_ARRANQUE set, the milliseconds from process
-// start to the window's first paint are printed, and the window then closes as the user would.
+// Owns the start-up probe of the Win32 window.
 #include <windows.h>
 
 #include <chrono>
@@ -8,6 +7,8 @@
 
 namespace ttz::ui {
 
+// With TTZ_MEDIR_ARRANQUE set, the milliseconds from process start to the window's first paint
+// are printed, and the window then closes as the user would.
 class SondaArranque {
 public:
     // Watches the window when the variable is set; does nothing otherwise.

@@ -13,7 +13,6 @@ constexpr const char* kClaseVentana = "TMForm";
 constexpr const char* kClasePanel = "TDraw3D";
 constexpr int kPrimerId = 100;
 constexpr int kAltoDesplegable = 160;  // the drive list's drop-down
-constexpr int kHuecoTrasRotuloRuta = 3;  // between "Ruta Actual:" and the path in "MS Sans Serif"
 
 const DWORD kEstiloIndependiente = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 const DWORD kExtendidoIndependiente = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
@@ -107,7 +106,6 @@ void TMForm::crearControl(const Control& descripcion) {
         area.ancho = tamano.cx;
         area.alto = tamano.cy;
     }
-    if (descripcion.id == IdControl::Label2) area.x = std::max(area.x, finDeRotuloRuta());
     if (descripcion.clase == ClaseControl::ListaUnidades) area.alto += fuentes_.escala(kAltoDesplegable);
     const auto [clase, estilo] = claseDe(descripcion);
     const HWND control = CreateWindowExA(0, clase, descripcion.texto, estilo, area.x, area.y, area.ancho, area.alto,
@@ -115,15 +113,6 @@ void TMForm::crearControl(const Control& descripcion) {
                                          GetModuleHandleA(nullptr), nullptr);
     hwnd(descripcion.id) = control;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fuente), FALSE);
-}
-
-// Where "Ruta Actual:" ends, with the gap that it leaves in its own font: a substitute font
-// that is wider pushes the path label to the right instead of under it.
-int TMForm::finDeRotuloRuta() {
-    RECT rotulo{};
-    GetWindowRect(hwnd(IdControl::Label6), &rotulo);
-    MapWindowPoints(nullptr, hwnd(IdControl::Draw3D1), reinterpret_cast<POINT*>(&rotulo), 2);
-    return rotulo.right + fuentes_.escala(kHuecoTrasRotuloRuta);
 }
 
 void TMForm::mostrar() {

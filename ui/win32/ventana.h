@@ -1,7 +1,5 @@
 #pragma once
-// MForm, the tool's one window drawn with Win32's standard controls: the export side, the
-// import side and the bottom panel with the folder chooser, the close and help buttons. What
-// it does is ComportamientoVentana's; the window draws and forwards its messages.
+// Owns MForm on Win32: the window and its panels built from the control table, and its messages.
 #include <windows.h>
 
 #include <array>
@@ -19,6 +17,9 @@
 
 namespace ttz::ui {
 
+// The tool's one window drawn with Win32's standard controls: the export side, the import side
+// and the bottom panel with the folder chooser, the close and help buttons. What it does is
+// ComportamientoVentana's; the window draws and forwards its messages.
 class TMForm : private VistaVentana {
 public:
     // parametros: the command line's parameters after the program name. Raises ErrorAnfitrion
@@ -39,7 +40,6 @@ private:
     static constexpr std::size_t kNumControles = static_cast<std::size_t>(IdControl::BClose) + 1;
     SIZE tamanoEnmarcado() const;
     void crearVentana();
-    int finDeRotuloRuta();
     void crearControl(const Control& descripcion);
     void anfitrionDesaparecido();
     LRESULT atender(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
