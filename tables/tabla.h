@@ -33,19 +33,14 @@ enum class ModoApertura { SoloLecturaCompartida, LecturaEscrituraExclusiva };
 // and times as text "AAAAMMDDhhmmss", their memo-like fields and binary fields of a width
 // without a published layout (such as 'I' of 2 bytes) as empty text, their null fields
 // as empty fields, and their hidden fields are never found by name. A value of a file shown in
-// a message has its control bytes written "<XX>" (textoVisible). Failures, exactly:
+// a message has its control bytes written "<XX>" (textoVisible). Failures, each with its words
+// in mensajes_tabla.cpp:
 // - anadir() or editar() on a table of another format than dBase III in Windows-1252 with
-//   text, number, date and logical fields: "La tabla "<file>" está en un formato de dBase que
-//   este programa solo lee, y no la cambia. Para cambiarla aquí, guárdela antes como dBase III"
-//   (the table is left as it was);
+//   text, number, date and logical fields: mensajes::soloLegible (the table is left as it was);
 // - comoEntero() or comoFlotante() of a date and time, memo-like or unknown binary field:
-//   "El campo '<name>' de la tabla "<file>" es de tipo <kind> y no se puede leer como número.
-//   Guarde la tabla con ese campo numérico o de texto", <kind> one of "fecha y hora", "memo", "objeto OLE", "imagen",
-//   "texto variable", "binario variable", "marcas de nulo", "binario";
+//   mensajes::noEsNumero, with the field's kind in words;
 // - comoTexto() of a text character that the table's MS-DOS code page has and Windows-1252
-//   lacks: "El campo '<name>' del registro <n> de la tabla "<file>" tiene un carácter de MS-DOS
-//   que ZEDA no puede recibir, como los que dibujan recuadros. Cambie ese carácter en la tabla
-//   y vuelva a intentarlo", <n> counted from 1 with deleted records.
+//   lacks: mensajes::sinEquivalente, with the record counted from 1 with deleted records.
 class Tabla {
 public:
     virtual ~Tabla() = default;

@@ -1,5 +1,7 @@
 #include "ui/teclado.h"
 
+#include <algorithm>
+
 namespace ttz::ui {
 namespace {
 
@@ -10,6 +12,11 @@ bool esBoton(std::optional<IdControl> id) {
 bool esLista(std::optional<IdControl> id) { return id == IdControl::Directorios || id == IdControl::Unidades; }
 
 }  // namespace
+
+Tecla teclaDe(int codigo, std::span<const CodigoTecla> codigos) {
+    const auto hallado = std::ranges::find(codigos, codigo, &CodigoTecla::codigo);
+    return hallado == codigos.end() ? Tecla::Otra : hallado->tecla;
+}
 
 AccionTecla accionDeTecla(Tecla tecla, Modificadores modificadores, std::optional<IdControl> enfocado) {
     switch (tecla) {

@@ -1,12 +1,22 @@
 #pragma once
 // The window's own keys: what a key pressed on a control (or on the window) does.
 #include <optional>
+#include <span>
 
 #include "ui/disposicion.h"
 
 namespace ttz::ui {
 
 enum class Tecla { F1, Escape, Intro, S, Otra };
+
+// A toolkit's code for one of the window's keys.
+struct CodigoTecla {
+    int codigo;
+    Tecla tecla;
+};
+
+// The window's key for a toolkit's key code, by the toolkit's table; Otra when it is none of them.
+Tecla teclaDe(int codigo, std::span<const CodigoTecla> codigos);
 
 struct Modificadores {
     bool alt = false, control = false, mayusculas = false;

@@ -1,5 +1,5 @@
 #pragma once
-// The two 18 x 18 pictures of the window's buttons.
+// The two 18 x 18 pictures of the window's buttons, painted from their descriptions.
 #include <QPixmap>
 
 #include "ui/disposicion.h"

@@ -1,6 +1,6 @@
 #pragma once
-// The folder chooser's pictures, drawn here: three folders (16 x 15) for the folder list and
-// one picture per drive kind (16 x 16) for the drive list.
+// The folder chooser's pictures, painted from their descriptions: three folders (16 x 15) for the
+// folder list and one picture per drive kind (16 x 16) for the drive list.
 #include <QPixmap>
 
 #include "ui/selector/filas_carpetas.h"

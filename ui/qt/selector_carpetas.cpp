@@ -22,24 +22,27 @@ public:
 
     void paint(QPainter* pintor, const QStyleOptionViewItem& opcion,
                const QModelIndex& indice) const override {
-        const int x = opcion.rect.left() + indice.data(kRolSangria).toInt();
-        const auto icono = indice.data(Qt::DecorationRole).value<QPixmap>();
-        pintor->drawPixmap(x, opcion.rect.top(), icono);
         const auto texto = indice.data(Qt::DisplayRole).toString();
-        const QRect caja(x + kAnchoIcono + kSeparacionTexto, opcion.rect.top(),
-                         opcion.fontMetrics.horizontalAdvance(texto) + 2, kAltoFila);
+        const auto fila = geometria(opcion, indice);
+        const int x = opcion.rect.left();
+        pintor->drawPixmap(x + fila.icono, opcion.rect.top(), indice.data(Qt::DecorationRole).value<QPixmap>());
+        const QRect caja(x + fila.caja, opcion.rect.top(), fila.anchoCaja, kAltoFila);
         const bool elegida = opcion.state & QStyle::State_Selected;
         if (elegida) pintor->fillRect(caja, opcion.palette.brush(QPalette::Active, QPalette::Highlight));
         pintor->setPen(opcion.palette.color(QPalette::Active,
                                             elegida ? QPalette::HighlightedText : QPalette::Text));
-        pintor->drawText(caja.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texto);
+        pintor->drawText(caja.adjusted(fila.texto - fila.caja, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texto);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override {
-        const auto texto = indice.data(Qt::DisplayRole).toString();
-        return {indice.data(kRolSangria).toInt() + kAnchoIcono + kSeparacionTexto +
-                    opcion.fontMetrics.horizontalAdvance(texto) + 2,
-                kAltoFila};
+        const auto fila = geometria(opcion, indice);
+        return {fila.caja + fila.anchoCaja, kAltoFila};
+    }
+
+private:
+    static GeometriaFila geometria(const QStyleOptionViewItem& opcion, const QModelIndex& indice) {
+        const int anchoTexto = opcion.fontMetrics.horizontalAdvance(indice.data(Qt::DisplayRole).toString());
+        return geometriaFila(indice.data(kRolSangria).toInt(), anchoTexto, [](int pixeles) { return pixeles; });
     }
 };
 

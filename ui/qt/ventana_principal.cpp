@@ -27,16 +27,10 @@ void colorear(QWidget& control, QPalette::ColorRole papel, ColorRGB color) {
     control.setPalette(paleta);
 }
 
-std::optional<Tecla> teclaDe(int codigo) {
-    switch (codigo) {
-    case Qt::Key_F1: return Tecla::F1;
-    case Qt::Key_Escape: return Tecla::Escape;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return Tecla::Intro;
-    case Qt::Key_S: return Tecla::S;
-    default: return std::nullopt;
-    }
-}
+constexpr CodigoTecla kCodigosTeclas[] = {
+    {Qt::Key_F1, Tecla::F1}, {Qt::Key_Escape, Tecla::Escape}, {Qt::Key_Return, Tecla::Intro},
+    {Qt::Key_Enter, Tecla::Intro}, {Qt::Key_S, Tecla::S},
+};
 
 Modificadores modificadoresDe(Qt::KeyboardModifiers modificadores) {
     return {modificadores.testFlag(Qt::AltModifier),
@@ -181,12 +175,12 @@ bool TMForm::eventFilter(QObject* objeto, QEvent* evento) {
 
 // The window's own keys; true when the key was used.
 bool TMForm::atenderTecla(QObject* objeto, const QKeyEvent& tecla) {
-    const auto cual = teclaDe(tecla.key());
-    if (!cual) return false;
+    const auto cual = teclaDe(tecla.key(), kCodigosTeclas);
+    if (cual == Tecla::Otra) return false;
     std::optional<IdControl> enfocado;
     for (IdControl id : ordenTabulacion())
         if (widget(id) == objeto) enfocado = id;
-    return comportamiento_.teclaPulsada(*cual, modificadoresDe(tecla.modifiers()), enfocado);
+    return comportamiento_.teclaPulsada(cual, modificadoresDe(tecla.modifiers()), enfocado);
 }
 
 }  // namespace ttz::ui

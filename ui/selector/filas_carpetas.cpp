@@ -8,7 +8,6 @@ namespace ttz::ui {
 
 namespace {
 
-constexpr int kSangriaRuta = 2;
 constexpr int kPasoSangria = 4;
 
 // The folder names below the root, in order.
@@ -26,6 +25,11 @@ std::vector<std::string> nombresBajoRaiz(const std::string& ruta, std::size_t in
 
 }  // namespace
 
+GeometriaFila geometriaFila(int sangria, int anchoTexto, const std::function<int(int)>& escalar) {
+    const int icono = escalar(sangria), caja = icono + escalar(kAnchoIcono + kSeparacionTexto);
+    return {icono, caja, anchoTexto + escalar(2), caja + 1};
+}
+
 std::string raizDe(const std::string& ruta, char separador) {
     auto primero = ruta.find(separador);
     return primero == std::string::npos ? ruta : ruta.substr(0, primero + 1);
@@ -39,11 +43,11 @@ std::string rutaHija(const std::string& carpeta, const std::string& nombre, char
 std::vector<FilaCarpeta> filasCarpetas(const std::string& actual,
                                        std::vector<std::string> subcarpetas, char separador) {
     const auto raiz = raizDe(actual, separador);
-    std::vector<FilaCarpeta> filas{{raiz, raiz, IconoCarpeta::Abierta, kSangriaRuta}};
+    std::vector<FilaCarpeta> filas{{raiz, raiz, IconoCarpeta::Abierta, kSangriaRaiz}};
     auto ruta = raiz;
     for (const auto& nombre : nombresBajoRaiz(actual, raiz.size(), separador)) {
         ruta = rutaHija(ruta, nombre, separador);
-        const int sangria = kSangriaRuta + kPasoSangria * static_cast<int>(filas.size());
+        const int sangria = kSangriaRaiz + kPasoSangria * static_cast<int>(filas.size());
         filas.push_back({nombre, ruta, IconoCarpeta::Abierta, sangria});
     }
     filas.back().icono = IconoCarpeta::Actual;

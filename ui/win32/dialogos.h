@@ -1,5 +1,5 @@
 #pragma once
-// The Win32 message boxes, the error box and the hourglass for the whole application.
+// Owns the Win32 message boxes, the error box and the hourglass for the whole application.
 #include <windows.h>
 
 #include "ui/dialogos.h"

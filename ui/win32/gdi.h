@@ -1,13 +1,18 @@
 #pragma once
-// Owners of GDI handles, each one given back on every path: objects deleted, device contexts
-// released or deleted, selections undone.
+// Owns the GDI handles, given back on every path, the window's brushes and text measuring.
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "ui/degradado.h"
 
 namespace ttz::ui::gdi {
 
+// Objects deleted, device contexts released or deleted, selections undone.
 struct BorrarObjeto {
     void operator()(HGDIOBJ objeto) const { DeleteObject(objeto); }
 };
@@ -60,4 +65,28 @@ private:
     HGDIOBJ anterior_;
 };
 
+// One solid brush per colour, kept while the window lives: a control's colouring message
+// returns a brush that must outlive it.
+class Brochas {
+public:
+    HBRUSH de(ColorRGB color);
+
+private:
+    std::vector<std::pair<COLORREF, Brocha>> brochas_;
+};
+
+// The size of a single line of text in the context's font, or in the font on the window's context.
+SIZE medirTexto(HDC contexto, const std::string& texto);
+SIZE medirTexto(HWND ventana, HFONT fuente, const std::string& texto);
+// The font's text height on the screen.
+int alturaTexto(HFONT fuente);
+// The face that the system gives the font: another one than asked for when that family is missing.
+std::string caraDe(HFONT fuente);
+
 }  // namespace ttz::ui::gdi
+
+namespace ttz::ui {
+
+inline COLORREF colorGdi(ColorRGB color) { return RGB(color.rojo, color.verde, color.azul); }
+
+}  // namespace ttz::ui

@@ -1,12 +1,17 @@
 #include "ui/win32/pintura.h"
 
-#include <initializer_list>
+#include <cmath>
+#include <string_view>
 #include <vector>
-
-#include "ui/win32/gdi.h"
 
 namespace ttz::ui {
 namespace {
+
+gdi::Fuente crearFuente(const Fuente& fuente, int puntosPorPulgada) {
+    return gdi::Fuente(CreateFontA(-MulDiv(fuente.puntos, puntosPorPulgada, 72), 0, 0, 0, fuente.negrita ? FW_BOLD : FW_NORMAL,
+                       FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, fuente.familia));
+}
 
 // Drawing in a picture's design pixels: the context scaled by factor from (x, y).
 class Lienzo {
@@ -21,27 +26,42 @@ public:
     Lienzo(const Lienzo&) = delete;
     Lienzo& operator=(const Lienzo&) = delete;
 
-    void rellenar(RECT area, COLORREF color) const {
-        const gdi::Brocha brocha(CreateSolidBrush(color));
-        FillRect(contexto_, &area, brocha.get());
-    }
-    void poligono(std::initializer_list<POINT> puntos, COLORREF borde, COLORREF relleno) const {
-        const gdi::Pluma pluma(CreatePen(PS_SOLID, 1, borde));
-        const gdi::Brocha brocha(CreateSolidBrush(relleno));
-        const gdi::Seleccion conPluma(contexto_, pluma.get()), conBrocha(contexto_, brocha.get());
-        const std::vector<POINT> vertices(puntos);
-        Polygon(contexto_, vertices.data(), static_cast<int>(vertices.size()));
-    }
-    void linea(std::initializer_list<POINT> puntos, COLORREF color, int grosor) const {
-        LOGBRUSH trazo{BS_SOLID, color, 0};
-        const gdi::Pluma pluma(
-            ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, grosor, &trazo, 0, nullptr));
+    void pintar(const Trazo& trazo) const {
+        std::vector<POINT> p;
+        for (const auto& punto : trazo.puntos) p.push_back({std::lround(punto.x), std::lround(punto.y)});
+        if (trazo.forma == Forma::Relleno)
+            return rellenar({p[0].x, p[0].y, p[0].x + p[1].x, p[0].y + p[1].y}, trazo.color);
+        LOGBRUSH tinta{BS_SOLID, colorGdi(trazo.color), 0};
+        const gdi::Pluma pluma(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                                            static_cast<DWORD>(std::lround(trazo.grosor)), &tinta, 0, nullptr));
+        const gdi::Brocha brocha(trazo.relleno ? CreateSolidBrush(colorGdi(*trazo.relleno)) : nullptr);
         const gdi::Seleccion conPluma(contexto_, pluma.get());
-        const std::vector<POINT> vertices(puntos);
-        Polyline(contexto_, vertices.data(), static_cast<int>(vertices.size()));
+        const gdi::Seleccion conBrocha(contexto_, brocha ? brocha.get() : GetStockObject(NULL_BRUSH));
+        const int n = static_cast<int>(p.size());
+        switch (trazo.forma) {
+        case Forma::Poligono:
+            Polygon(contexto_, p.data(), n);
+            break;
+        case Forma::Linea:
+            Polyline(contexto_, p.data(), n);
+            // GDI leaves out a thin line's last pixel; the description has it.
+            if (trazo.grosor <= 1) rellenar({p.back().x, p.back().y, p.back().x + 1, p.back().y + 1}, trazo.color);
+            break;
+        case Forma::Elipse:
+            // The box's right and bottom edges are drawn, as in the description.
+            Ellipse(contexto_, p[0].x, p[0].y, p[0].x + p[1].x + 1, p[0].y + p[1].y + 1);
+            break;
+        case Forma::Relleno:
+            break;
+        }
     }
 
 private:
+    void rellenar(RECT area, ColorRGB color) const {
+        const gdi::Brocha brocha(CreateSolidBrush(colorGdi(color)));
+        FillRect(contexto_, &area, brocha.get());
+    }
+
     HDC contexto_;
     int estado_;
 };
@@ -69,65 +89,91 @@ void pintarBisel(HDC contexto, SIZE tamano) {
     LineTo(contexto, tamano.cx - 1, -1);
 }
 
-const COLORREF kContorno = RGB(128, 128, 0), kAmarillo = RGB(255, 255, 128), kGris = RGB(192, 192, 192);
+// The glyph left of the text, the two centred together.
+void pintarTextoConGlifo(HDC contexto, RECT area, const char* texto, Glifo glifo, const Fuentes& fuentes) {
+    const gdi::Seleccion conFuente(contexto, fuentes.ventana.get());
+    RECT medida{};
+    DrawTextA(contexto, texto, -1, &medida, DT_CALCRECT | DT_SINGLELINE);
+    const int lado = fuentes.escala(kLadoGlifo), hueco = fuentes.escala(4);
+    const int ancho = lado + hueco + medida.right;
+    const int x = area.left + ((area.right - area.left) - ancho) / 2;
+    pintarDibujo(contexto, x, area.top + ((area.bottom - area.top) - lado) / 2, lado / double(kLadoGlifo),
+                 dibujoGlifo(glifo));
+    RECT zonaTexto{x + lado + hueco, area.top, area.right, area.bottom};
+    SetBkMode(contexto, TRANSPARENT);
+    SetTextColor(contexto, GetSysColor(COLOR_BTNTEXT));
+    DrawTextA(contexto, texto, -1, &zonaTexto, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+}
 
 }  // namespace
 
-void pintarPanel(HDC destino, SIZE tamano, const ColoresPanel& colores) {
+HFONT Fuentes::de(const Control& descripcion) const {
+    if (!descripcion.fuente) return ventana.get();
+    return (std::string_view(descripcion.fuente->familia) == kFuenteVentana.familia ? negrita : rotulo).get();
+}
+
+// Sizes at 96 dots per inch scale by the window font's text height over 13. A substitute for
+// the family has a text height of its own, while its text is as wide as the family's at the
+// screen's dots per inch: scaled by its height, the fixed places would shrink under texts that do
+// not ("Ruta Actual:" under the path). With a substitute they scale by the dots per inch.
+Fuentes crearFuentes() {
+    const int puntosPorPulgada = GetDeviceCaps(gdi::ContextoVentana(nullptr), LOGPIXELSY);
+    Fuentes fuentes{crearFuente(kFuenteVentana, puntosPorPulgada),
+                    crearFuente({kFuenteVentana.familia, kFuenteVentana.puntos, true}, puntosPorPulgada),
+                    crearFuente(*control(IdControl::Label3).fuente, puntosPorPulgada)};
+    const bool sustituta = lstrcmpiA(gdi::caraDe(fuentes.ventana.get()).c_str(), kFuenteVentana.familia) != 0;
+    fuentes.escala = sustituta ? Escala(puntosPorPulgada) : Escala::porAlturaTexto(gdi::alturaTexto(fuentes.ventana.get()));
+    return fuentes;
+}
+
+void pintarPanel(HWND panel, const ColoresPanel& colores) {
+    PAINTSTRUCT pintura;
+    const HDC destino = BeginPaint(panel, &pintura);
+    RECT area;
+    GetClientRect(panel, &area);
+    const SIZE tamano{area.right, area.bottom};
     const gdi::ContextoMemoria memoria(destino);
     const gdi::Lamina lamina(CreateCompatibleBitmap(destino, tamano.cx, tamano.cy));
     const gdi::Seleccion conLamina(memoria, lamina.get());
     pintarBandas(memoria, tamano.cx, bandasPanel(tamano.cy, colores.arriba, colores.medio, colores.abajo));
     pintarBisel(memoria, tamano);
     BitBlt(destino, 0, 0, tamano.cx, tamano.cy, memoria, 0, 0, SRCCOPY);
+    EndPaint(panel, &pintura);
 }
 
-void pintarGlifo(HDC destino, int x, int y, double factor, Glifo glifo) {
-    const Lienzo lienzo(destino, x, y, factor);
-    if (glifo == Glifo::Aceptar) {
-        lienzo.linea({{3, 9}, {7, 14}, {15, 4}}, RGB(0, 100, 0), 4);
-        lienzo.linea({{3, 9}, {7, 14}, {15, 4}}, RGB(40, 190, 40), 2);
-        return;
+HBRUSH colorearTexto(HDC contexto, const Control& descripcion, gdi::Brochas& brochas) {
+    SetTextColor(contexto, descripcion.colorTexto ? colorGdi(*descripcion.colorTexto) : GetSysColor(COLOR_WINDOWTEXT));
+    if (descripcion.fondo) {
+        SetBkColor(contexto, colorGdi(*descripcion.fondo));
+        return brochas.de(*descripcion.fondo);
     }
-    if (glifo != Glifo::Salir) return;
-    // The exit sign over the doorway, and the door leaf swung open.
-    lienzo.rellenar({5, 0, 15, 5}, RGB(0, 150, 60));
-    lienzo.linea({{7, 2}, {12, 2}}, RGB(255, 255, 255), 1);
-    lienzo.poligono({{4, 5}, {14, 5}, {14, 17}, {4, 17}}, RGB(90, 60, 30), RGB(40, 40, 40));
-    lienzo.poligono({{5, 6}, {10, 8}, {10, 18}, {5, 17}}, RGB(110, 70, 30), RGB(190, 130, 60));
-    lienzo.rellenar({8, 12, 9, 13}, RGB(240, 210, 80));
+    SetBkMode(contexto, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
-void pintarIconoCarpeta(HDC destino, int x, int y, double factor, IconoCarpeta icono) {
+void pintarDibujo(HDC destino, int x, int y, double factor, const Dibujo& dibujo) {
     const Lienzo lienzo(destino, x, y, factor);
-    // The back of the folder with its tab, then the front: closed, or open and tilted.
-    lienzo.poligono({{0, 2}, {1, 1}, {5, 1}, {6, 2}, {13, 2}, {13, 13}, {0, 13}}, kContorno,
-                    icono == IconoCarpeta::Actual ? kGris : kAmarillo);
-    if (icono == IconoCarpeta::Cerrada) {
-        lienzo.linea({{1, 4}, {12, 4}}, RGB(255, 255, 255), 1);
-        return;
-    }
-    lienzo.poligono({{0, 13}, {3, 6}, {15, 6}, {13, 13}}, kContorno, RGB(224, 192, 64));
+    for (const auto& trazo : dibujo.trazos) lienzo.pintar(trazo);
 }
 
-void pintarIconoUnidad(HDC destino, int x, int y, double factor, TipoUnidad tipo) {
-    const Lienzo lienzo(destino, x, y, factor);
-    switch (tipo) {
-    case TipoUnidad::Optica:
-        lienzo.poligono({{1, 7}, {4, 2}, {11, 2}, {14, 7}, {11, 12}, {4, 12}}, RGB(96, 96, 96), RGB(220, 220, 235));
-        lienzo.rellenar({6, 6, 9, 9}, RGB(96, 96, 96));
-        return;
-    case TipoUnidad::Red:
-        lienzo.linea({{7, 10}, {7, 14}}, RGB(0, 0, 0), 1);
-        lienzo.linea({{2, 14}, {13, 14}}, RGB(0, 0, 0), 1);
-        break;
-    default:
-        break;
+void pintarBoton(const DRAWITEMSTRUCT& dibujo, const Control& descripcion, const Fuentes& fuentes) {
+    const HDC contexto = dibujo.hDC;
+    RECT area = dibujo.rcItem;
+    if (descripcion.predeterminado) {
+        FrameRect(contexto, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&area, -1, -1);
     }
-    // A drive's box with its light: green for a fixed disk, none for a removable one.
-    lienzo.poligono({{0, 4}, {15, 4}, {15, 10}, {0, 10}}, RGB(64, 64, 64), kGris);
-    if (tipo == TipoUnidad::Extraible) lienzo.linea({{3, 7}, {11, 7}}, RGB(0, 0, 0), 1);
-    else lienzo.rellenar({11, 6, 13, 8}, tipo == TipoUnidad::Ram ? RGB(255, 160, 0) : RGB(0, 200, 0));
+    const bool hundido = dibujo.itemState & ODS_SELECTED;
+    DrawFrameControl(contexto, &area, DFC_BUTTON, DFCS_BUTTONPUSH | (hundido ? DFCS_PUSHED : 0));
+    if (hundido) OffsetRect(&area, 1, 1);
+    char texto[32] = "";
+    GetWindowTextA(dibujo.hwndItem, texto, sizeof texto);
+    pintarTextoConGlifo(contexto, area, texto, descripcion.glifo, fuentes);
+    if (dibujo.itemState & ODS_FOCUS) {
+        RECT foco = dibujo.rcItem;
+        InflateRect(&foco, -4, -4);
+        DrawFocusRect(contexto, &foco);
+    }
 }
 
 }  // namespace ttz::ui

@@ -1,22 +1,35 @@
 #pragma once
-// What the Win32 view paints with GDI: the gradient panels, the two button glyphs and the
-// folder chooser's icons.
+// Owns what the Win32 view paints: fonts, gradient panels, ui/dibujos.h's pictures, glyph buttons.
 #include <windows.h>
 
+#include "ui/dibujos.h"
 #include "ui/disposicion.h"
-#include "ui/selector/filas_carpetas.h"
-#include "ui/selector/unidades.h"
+#include "ui/win32/gdi.h"
 
 namespace ttz::ui {
 
-inline COLORREF colorGdi(ColorRGB color) { return RGB(color.rojo, color.verde, color.azul); }
+// The window's fonts at the screen's dots per inch, and the scale that the window font's text
+// height gives every size at 96 dots per inch.
+struct Fuentes {
+    gdi::Fuente ventana, negrita, rotulo;
+    Escala escala{96};
+
+    // The font of a control of the control table.
+    HFONT de(const Control& descripcion) const;
+};
+Fuentes crearFuentes();
 
 // The panel's blend and its raised one-pixel bevel, painted off-screen and then copied.
-void pintarPanel(HDC destino, SIZE tamano, const ColoresPanel& colores);
+void pintarPanel(HWND panel, const ColoresPanel& colores);
 
-// Each picture is drawn at (x, y), its design size times factor.
-void pintarGlifo(HDC destino, int x, int y, double factor, Glifo glifo);      // 18 x 18
-void pintarIconoCarpeta(HDC destino, int x, int y, double factor, IconoCarpeta icono);  // 16 x 15
-void pintarIconoUnidad(HDC destino, int x, int y, double factor, TipoUnidad tipo);      // 16 x 15
+// A text control in its colour, over its own background or over the panel's blend: the brush
+// for its background.
+HBRUSH colorearTexto(HDC contexto, const Control& descripcion, gdi::Brochas& brochas);
+
+// The picture at (x, y), its design size times factor.
+void pintarDibujo(HDC destino, int x, int y, double factor, const Dibujo& dibujo);
+
+// An owner-drawn push button: its glyph left of its text; a default button has a dark outer line.
+void pintarBoton(const DRAWITEMSTRUCT& dibujo, const Control& descripcion, const Fuentes& fuentes);
 
 }  // namespace ttz::ui

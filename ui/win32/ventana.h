@@ -1,7 +1,5 @@
 #pragma once
-// MForm, the tool's one window drawn with Win32's standard controls: the export side, the
-// import side and the bottom panel with the folder chooser, the close and help buttons. What
-// it does is ComportamientoVentana's; the window draws and forwards its messages.
+// Owns MForm on Win32: the window and its panels built from the control table, and its messages.
 #include <windows.h>
 
 #include <array>
@@ -11,12 +9,17 @@
 #include <vector>
 
 #include "ui/comportamiento_ventana.h"
-#include "ui/selector/selector_carpetas.h"
+#include "ui/win32/anfitrion.h"
 #include "ui/win32/dialogos.h"
-#include "ui/win32/gdi.h"
+#include "ui/win32/pintura.h"
+#include "ui/win32/selector_carpetas.h"
+#include "ui/win32/sonda_arranque.h"
 
 namespace ttz::ui {
 
+// The tool's one window drawn with Win32's standard controls: the export side, the import side
+// and the bottom panel with the folder chooser, the close and help buttons. What it does is
+// ComportamientoVentana's; the window draws and forwards its messages.
 class TMForm : private VistaVentana {
 public:
     // parametros: the command line's parameters after the program name. Raises ErrorAnfitrion
@@ -31,40 +34,24 @@ public:
     bool traducirTecla(const MSG& mensaje);
     // With TTZ_MEDIR_ARRANQUE set, the milliseconds from inicio to the first paint are printed
     // and the window then closes as the user would.
-    void medirArranque(std::chrono::steady_clock::time_point inicio);
+    void medirArranque(std::chrono::steady_clock::time_point inicio) { sonda_.medirDesde(inicio); }
 
 private:
     static constexpr std::size_t kNumControles = static_cast<std::size_t>(IdControl::BClose) + 1;
-    static LRESULT CALLBACK procVentana(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK procPanel(HWND panel, UINT mensaje, WPARAM w, LPARAM l);
-
     SIZE tamanoEnmarcado() const;
     void crearVentana();
-    void vigilarAnfitrion();
-    void seguirFocoAlojada();
-    void guardarFoco();
-    void restaurarFoco();
-    int finDeRotuloRuta();
     void crearControl(const Control& descripcion);
-    void crearFuentes();
+    void anfitrionDesaparecido();
     LRESULT atender(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
+    LRESULT atenderPanel(HWND panel, UINT mensaje, WPARAM w, LPARAM l);
     // Messages that the controls send to their panel and the panel passes on.
     std::optional<LRESULT> atenderDeControl(UINT mensaje, WPARAM w, LPARAM l);
-    void ordenDeControl(IdControl id, int aviso);
-    LRESULT colorearTexto(HDC contexto, HWND texto);
     void dibujar(const DRAWITEMSTRUCT& dibujo);
-    void dibujarBoton(const DRAWITEMSTRUCT& dibujo, IdControl id);
-    void dibujarTextoConGlifo(HDC contexto, RECT area, const char* texto, Glifo glifo);
-    void dibujarFila(const DRAWITEMSTRUCT& dibujo, bool carpeta);
-    void actualizarSelector();
-    void actualizarRuta();
     std::optional<IdControl> idDe(HWND control) const;
     HWND& hwnd(IdControl id) { return controles_[static_cast<std::size_t>(id)]; }
-    HFONT fuenteDe(const Control& descripcion) const;
-    HBRUSH brocha(ColorRGB color);
 
     // VistaVentana
-    void entrarEnAnfitrion(std::uint32_t manejador) override;
+    void entrarEnAnfitrion(std::uint32_t manejador) override { anfitrion_.entrar(manejador); }
     std::string carpetaActual() const override { return selector_.actual(); }
     void enfocar(IdControl control) override;
 
@@ -74,19 +61,15 @@ private:
     void terminar() override;
 
     DialogosWin32& dialogos_;
-    SelectorCarpetas selector_;
+    Fuentes fuentes_;
+    gdi::Brochas brochas_;
+    SelectorWin32 selector_;
+    AnfitrionWin32 anfitrion_;
+    SondaArranque sonda_;
     ComportamientoVentana comportamiento_;
-    bool alojada_ = false;
-    HWND anfitrion_ = nullptr;
     HWND ventana_ = nullptr;
     std::array<HWND, kNumControles> controles_{};
-    HWND foco_ = nullptr;  // the control that had the focus when the window was last deactivated
-
-    gdi::Fuente fuenteVentana_, fuenteRotulo_, fuenteNegrita_;
-    std::vector<std::pair<COLORREF, gdi::Brocha>> brochas_;
-    Escala escala_{96};
     bool cerrando_ = false, destruida_ = false, terminada_ = false;
-    std::optional<std::chrono::steady_clock::time_point> medirDesde_;
 };
 
 // Runs the thread's message loop until the window has closed for good; the exit status.

@@ -1,12 +1,13 @@
 #pragma once
-// The Windows program's help viewer: HTML Help through "HHCtrl.ocx", loaded once; a missing
-// library or entry makes every request do nothing.
+// Owns the Windows program's help viewer.
 #include <windows.h>
 
 #include "app/ayuda.h"
 
 namespace ttz::ui {
 
+// HTML Help through "HHCtrl.ocx", loaded once; a missing library or entry makes every request
+// do nothing.
 class VisorHtmlHelp : public VisorAyuda {
 public:
     VisorHtmlHelp();
