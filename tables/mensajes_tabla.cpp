@@ -60,6 +60,11 @@ std::string noEsNumero(const std::filesystem::path& ruta, std::string_view campo
            " y no se puede leer como n\xFAmero. Guarde la tabla con ese campo num\xE9rico o de texto";
 }
 
+std::string noEsTexto(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo) {
+    return "El campo '" + textoVisible(campo) + "' de la tabla " + entreComillas(ruta) + " es de tipo " + tipo +
+           " y no se puede leer como texto. Guarde la tabla con ese campo de texto";
+}
+
 std::string sinEquivalente(const std::filesystem::path& ruta, std::string_view campo, std::uint32_t registro) {
     return "El campo '" + textoVisible(campo) + "' del registro " + std::to_string(registro) + " de la tabla " +
            entreComillas(ruta) + " tiene un car\xE1" "cter de MS-DOS que ZEDA no puede recibir, como los que "

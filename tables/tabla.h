@@ -30,9 +30,8 @@ enum class ModoApertura { SoloLecturaCompartida, LecturaEscrituraExclusiva };
 //
 // Tables of other dBase writers (dBase III to 7, FoxPro, Visual FoxPro) are read; their text
 // comes in Windows-1252 whatever their code page, their binary numbers as numbers, their dates
-// and times as text "AAAAMMDDhhmmss", their memo-like fields and binary fields of a width
-// without a published layout (such as 'I' of 2 bytes) as empty text, their null fields
-// as empty fields, and their hidden fields are never found by name. A value of a file shown in
+// and times as text "AAAAMMDDhhmmss", Visual FoxPro's variable text ('V', 'Q') as the text it
+// holds, their null fields as empty fields, and their hidden fields are never found by name. A value of a file shown in
 // a message has its control bytes written "<XX>" (textoVisible). Failures, exactly:
 // - anadir() or editar() on a table of another format than dBase III in Windows-1252 with
 //   text, number, date and logical fields: "La tabla "<file>" está en un formato de dBase que
@@ -42,6 +41,10 @@ enum class ModoApertura { SoloLecturaCompartida, LecturaEscrituraExclusiva };
 //   "El campo '<name>' de la tabla "<file>" es de tipo <kind> y no se puede leer como número.
 //   Guarde la tabla con ese campo numérico o de texto", <kind> one of "fecha y hora", "memo", "objeto OLE", "imagen",
 //   "texto variable", "binario variable", "marcas de nulo", "binario";
+// - comoTexto() of a memo-like field, or a binary field of a width without a published layout
+//   (such as 'I' of 2 bytes), whose value is never read: "El campo '<name>' de la tabla
+//   "<file>" es de tipo <kind> y no se puede leer como texto. Guarde la tabla con ese campo de
+//   texto", <kind> as above, so that such a field never reads as blank;
 // - comoTexto() of a text character that the table's MS-DOS code page has and Windows-1252
 //   lacks: "El campo '<name>' del registro <n> de la tabla "<file>" tiene un carácter de MS-DOS
 //   que ZEDA no puede recibir, como los que dibujan recuadros. Cambie ese carácter en la tabla
@@ -92,6 +95,8 @@ public:
                                            const std::vector<DefinicionCampo>& campos) = 0;
     // An existing table, its fields as stored.
     virtual std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) = 0;
+    // Raises the error that names the data folder when it is missing.
+    virtual void exigirCarpeta() const = 0;
 };
 
 }  // namespace ttz::tablas
