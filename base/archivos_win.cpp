@@ -25,7 +25,8 @@ bool existeArchivo(const fs::path& ruta) {
     const DWORD a = atributos(ruta);
     if (a == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME;
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME &&
+               error != ERROR_DIRECTORY;
     }
     return !(a & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -24,7 +24,7 @@ const char* const kUso =
     "Sin argumentos abre la ventana que exporta e importa datos entre Tempalix y ZEDA. Con\n"
     "exportar o importar y el identificador VENTANA de una ventana de X11 en hexadecimal, se\n"
     "abre dentro de esa ventana, como lo abre Tempalix. Sin ventana, desde la l\xEDnea de\n"
-    "comandos: transtempaloszeda-lote. La gu\xEDa para el t\xE9" "cnico del centro explica cada\n"
+    "comandos: transtempaloszeda-lote. La gu\xED" "a para el t\xE9" "cnico del centro explica cada\n"
     "mensaje y qu\xE9 hacer; el paquete de Debian la instala en\n"
     "/usr/share/doc/transtempaloszeda/guia-tecnico.md.gz\n";
 
