@@ -111,10 +111,7 @@ protected:
         return orden;
     }
     std::string conCarpetaIlegible() {
-        copiarEscuela();
-        fs::create_directory(trabajo / "zeda");
-        for (const auto& entrada : fs::directory_iterator(trabajo.ruta()))
-            if (entrada.is_regular_file()) fs::rename(entrada.path(), trabajo / "zeda" / entrada.path().filename());
+        fs::copy(kEscuela, trabajo / "zeda");
         return sinPermiso(trabajo / "zeda", fs::perms::none,
                           "exportar --carpeta " + citar(trabajo / "zeda") + " --datos " + citar(datos.ruta()));
     }
@@ -123,13 +120,6 @@ protected:
         EXPECT_EQ(ejecutar(exportar()).estado, 0);
         datos.escribir("SOLUC.DBF", leerBytes(datos / "ASIGT.DBF"));
         return sinPermiso(datos / "PROFT.DBF", fs::perms::owner_read | fs::perms::others_read, importar());
-    }
-    std::string conEnlaceCircular() {
-        if (!hayPermisosPosix) return "";
-        copiarEscuela();
-        fs::remove(trabajo / "zeda_prof.txt");
-        fs::create_symlink("zeda_prof.txt", trabajo / "zeda_prof.txt");
-        return exportar();
     }
     Salida ejecutarCaso(const std::string& argumentos) {
         if (!comoUsuarioCorriente) return ejecutar(argumentos);
@@ -169,7 +159,12 @@ public:
             {"una carpeta de ZEDA que su usuario no puede leer (Debian y Ubuntu)",
              [](auto& c) { return c.conCarpetaIlegible(); }},
             {"`zeda_prof.txt` es un enlace que lleva a s\xC3\xAD mismo (Debian y Ubuntu)",
-             [](auto& c) { return c.conEnlaceCircular(); }},
+             [](auto& c) {
+                 if (!hayPermisosPosix) return std::string();
+                 c.sinArchivo("zeda_prof.txt", "");
+                 fs::create_symlink("zeda_prof.txt", c.trabajo / "zeda_prof.txt");
+                 return c.exportar();
+             }},
             {"importar con una tabla de solo lectura (Debian y Ubuntu)", [](auto& c) { return c.conTablaDeSoloLectura(); }},
             {"importar sin las tablas", [](auto& c) { return c.copiarEscuela(), c.importar(); }},
             {"importar sin `zeda_sesiones.txt`", [](auto& c) { return c.sinArchivo("zeda_sesiones.txt", c.importar()); }},
