@@ -22,9 +22,10 @@ std::string textoErrorSistema(const std::error_code& codigo);
 
 // The input/output code of the Spanish error table for a system error number: on POSIX
 // ENOENT 2, ENAMETOOLONG/ENOTDIR 3, EMFILE/ENFILE 4, EACCES/EPERM/EISDIR 5, ENOSPC 101, and
-// Windows' numbers for the same failures: ENOMEDIUM 21 (no disc), EBUSY/ETXTBSY 32 (in use),
-// ESTALE/ENOTCONN/EHOSTDOWN/EHOSTUNREACH 53 (network gone), EIO 1117 (device error); on Windows
-// the system's own number, but 101 for a full disk; any other number stays as it is.
+// Windows' numbers for the same failures, such as ENOMEDIUM 21 (no disc), EBUSY/ETXTBSY 32
+// (in use), ESTALE/ENETDOWN and the other network failures 53 (network gone), EIO 1117 (device
+// error); any other errno 31, Windows' general failure, never a number of another meaning. On
+// Windows the system's own number, but 101 for a full disk.
 int codigoES(int numero);
 
 // A failed operation on a file. Its message is the system's text; callers catch it and raise

@@ -45,19 +45,42 @@ int codigoES(int numero) {
     case EPERM:
     case EISDIR: return 5;
     case ENOSPC: return 101;
-    // The numbers of the same failures on Windows, so that one list explains them (and EIO, 5
-    // like a denied access, does not pass for one).
+    // The numbers of the same failures on Windows, so that one list explains them. An errno
+    // number is no Windows number: EIO is 5 like a denied access, ENETDOWN 100 like the end of
+    // a file; one without an equivalent is Windows' general failure.
+    case EBADF: return 6;
+    case ENOMEM: return 8;
+    case EXDEV: return 17;
+    case EROFS: return 19;
 #ifdef ENOMEDIUM
     case ENOMEDIUM: return 21;
 #endif
     case EBUSY:
     case ETXTBSY: return 32;
+    case EWOULDBLOCK: return 33;
+    case EOPNOTSUPP:
+    case ENOSYS: return 50;
     case ESTALE:
     case ENOTCONN:
     case EHOSTDOWN:
-    case EHOSTUNREACH: return 53;
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENETRESET:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ETIMEDOUT: return 53;
+    case ENXIO:
+    case ENODEV: return 55;
+    case EEXIST: return 80;
+    case EINVAL: return 87;
+    case EPIPE: return 109;
+    case ENOTEMPTY: return 145;
+    case EFBIG: return 223;
     case EIO: return 1117;
-    default: return numero;
+    case EDQUOT: return 1295;
+    case ELOOP: return 1921;
+    default: return 31;
     }
 }
 

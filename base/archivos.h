@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 // nothing is returned unchanged.
 fs::path resolverMayusculas(const fs::path& ruta);
 
-// A file, not a folder, exists under that name (letter case ignored).
+// A file, not a folder, exists under that name (letter case ignored), or the system cannot
+// tell (a folder the user may not look into, a lost share): then opening it gives the reason,
+// and the file is not taken for a missing one.
 bool existeArchivo(const fs::path& ruta);
 // A folder exists under that name.
 bool existeCarpeta(const fs::path& ruta);

@@ -1,6 +1,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "base/archivos.h"
@@ -40,7 +41,8 @@ fs::path resolverMayusculas(const fs::path& ruta) {
 
 bool existeArchivo(const fs::path& ruta) {
     struct stat datos {};
-    return existe(resolverMayusculas(ruta), datos) && !S_ISDIR(datos.st_mode);
+    if (!existe(resolverMayusculas(ruta), datos)) return errno != ENOENT && errno != ENOTDIR;
+    return !S_ISDIR(datos.st_mode);
 }
 
 bool existeCarpeta(const fs::path& ruta) {

@@ -23,7 +23,12 @@ fs::path resolverMayusculas(const fs::path& ruta) {
 
 bool existeArchivo(const fs::path& ruta) {
     const DWORD a = atributos(ruta);
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+    if (a == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_INVALID_NAME &&
+               error != ERROR_DIRECTORY;
+    }
+    return !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool existeCarpeta(const fs::path& ruta) {

@@ -20,14 +20,14 @@ const char* textoPropio(int numero) {
     case EDQUOT: return "Su usuario ha agotado su cuota de disco";
     case EISDIR: return "Es una carpeta, no un archivo";
     case ENOTDIR: return "Una parte de la ruta no es una carpeta";
-    case ENAMETOOLONG: return "El nombre o la ruta es demasiado largo";
+    case ENAMETOOLONG: return "El nombre o la ruta son demasiado largos";
     case ELOOP: return "La ruta tiene demasiados enlaces simb\xF3licos";
     case EMFILE:
     case ENFILE: return "Hay demasiados archivos abiertos";
     case EIO: return "Error de lectura o escritura en el disco";
     case EBUSY:
     case ETXTBSY: return "El archivo est\xE1 en uso";
-    case EWOULDBLOCK: return "Otro programa lo tiene retenido";
+    case EWOULDBLOCK: return "Otro programa lo tiene bloqueado";
     case EEXIST: return "Ya existe";
     case ENOTEMPTY: return "La carpeta no est\xE1 vac\xED" "a";
     case EXDEV: return "No se puede mover de un disco a otro";

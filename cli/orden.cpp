@@ -91,8 +91,9 @@ const char* const kUso =
     "  --datos DATOS      la carpeta de datos de Tempalix, con sus tablas (por omisi\xF3n,\n"
     "                     " TTZ_DATOS_POR_OMISION ")\n"
     "\n"
-    "Estado de salida: 0 proceso finalizado sin fallos; 1 falta CARPETA, o un archivo de ZEDA\n"
-    "al exportar; 2 un error detuvo el proceso; 64 uso incorrecto.\n";
+    "Estado de salida: 0 proceso finalizado sin fallos; 1 no se hizo todo: falta CARPETA, o al\n"
+    "exportar falta un archivo de ZEDA (los dem\xE1s pasos s\xED se hicieron); 2 un error detuvo\n"
+    "el proceso; 64 uso incorrecto.\n";
 
 Orden leerOrden(const std::vector<std::string>& argumentos) { return LectorArgumentos(argumentos).leer(); }
 

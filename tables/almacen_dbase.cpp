@@ -20,16 +20,14 @@ std::string nombreBase(const std::string& nombre) {
     return base;
 }
 
-// Tempalix makes its data folder; one that is missing is a mistyped TTEMP or Tempalix is not
-// installed, and tables written anywhere else would never be seen.
-void exigirCarpeta(const std::filesystem::path& carpeta) {
-    if (!existeCarpeta(carpeta)) throw Error(mensajes::sinCarpetaDatos(carpeta));
-}
-
 }  // namespace
 
 AlmacenDBase::AlmacenDBase(std::filesystem::path carpetaDatos, char separadorDecimal)
     : carpetaDatos_(std::move(carpetaDatos)), separadorDecimal_(separadorDecimal) {}
+
+void AlmacenDBase::exigirCarpeta() const {
+    if (!existeCarpeta(carpetaDatos_)) throw Error(mensajes::sinCarpetaDatos(carpetaDatos_));
+}
 
 std::filesystem::path AlmacenDBase::rutaTabla(const std::string& nombre) const {
     return resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".DBF"));
@@ -37,7 +35,7 @@ std::filesystem::path AlmacenDBase::rutaTabla(const std::string& nombre) const {
 
 std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const std::vector<DefinicionCampo>& campos) {
     const std::filesystem::path destino = rutaTabla(nombre);
-    exigirCarpeta(carpetaDatos_);
+    exigirCarpeta();
     Reemplazo reemplazo{std::nullopt, resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX"))};
     if (existeArchivo(destino)) reemplazo.anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
     ArchivoTabla provisional = ArchivoTabla::crearProvisional(destino);
@@ -47,7 +45,7 @@ std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const st
 }
 
 std::unique_ptr<Tabla> AlmacenDBase::abrir(const std::string& nombre, ModoApertura modo) {
-    exigirCarpeta(carpetaDatos_);
+    exigirCarpeta();
     const std::filesystem::path ruta = rutaTabla(nombre);
     const bool escritura = modo == ModoApertura::LecturaEscrituraExclusiva;
     ArchivoTabla archivo =

@@ -12,6 +12,9 @@ public:
     std::unique_ptr<Tabla> recrear(const std::string& nombre,
                                    const std::vector<DefinicionCampo>& campos) override;
     std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) override;
+    // Tempalix makes its data folder; one that is missing is a mistyped TTEMP or Tempalix is
+    // not installed, and tables written anywhere else would never be seen.
+    void exigirCarpeta() const override;
 
     // "<carpeta>/<NAME>.DBF" as found on disk (letter case ignored), or in upper case.
     std::filesystem::path rutaTabla(const std::string& nombre) const;

@@ -131,16 +131,21 @@ private:
         return campo;
     }
 
-    // Visual FoxPro: each field that may be null has a bit, in field order, in the null flags.
-    // Without a null flags field (python3-dbf writes none) no field is null.
+    // Visual FoxPro: in field order, each variable text field has a bit in the null flags, and
+    // then each field that may be null another. Without a null flags field (python3-dbf writes
+    // none) no field is null and variable text fills its field.
     void marcarNulos(const std::string& descriptores, std::vector<CampoDBF>& campos) const {
         const auto marcas = std::ranges::find_if(campos, [](const auto& c) { return c.tipo() == tipoMarcasNulo; });
         if (marcas == campos.end()) return;
         int bit = 0;
-        for (std::size_t i = 0; i < campos.size(); ++i) {
-            if ((byte(descriptores, i * bytesDescriptor + 18) & marcaNulable) == 0) continue;
+        auto siguienteBit = [&] {
             exigir(bit < 8 * marcas->ancho());
-            campos[i].ponerBitNulo(bit++, marcas->desplazamiento());
+            return bit++;
+        };
+        for (std::size_t i = 0; i < campos.size(); ++i) {
+            if (campos[i].tieneLargoVariable()) campos[i].ponerBitLargo(siguienteBit(), marcas->desplazamiento());
+            if ((byte(descriptores, i * bytesDescriptor + 18) & marcaNulable) != 0)
+                campos[i].ponerBitNulo(siguienteBit(), marcas->desplazamiento());
         }
     }
 

@@ -70,7 +70,8 @@ Forma formaDe(char tipo, Familia familia) {
     case 'Y': return Forma::Moneda;
     case 'T': return Forma::FechaHoraFox;
     case '@': return Forma::FechaHoraDBase7;
-    case 'M': case 'G': case 'P': case 'W': case 'V': case 'Q': case '0': return Forma::Memo;
+    case 'V': case 'Q': return familia == Familia::VisualFoxPro ? Forma::TextoVariable : Forma::Memo;
+    case 'M': case 'G': case 'P': case 'W': case '0': return Forma::Memo;
     default: return Forma::Texto;
     }
 }
@@ -149,14 +150,17 @@ std::string CampoDBF::tipoEnPalabras() const {
 }
 
 std::string_view CampoDBF::texto(std::string_view registro) const {
-    return esNulo(registro) ? std::string_view() : sinRellenoFinal(bytes(registro));
+    if (esNulo(registro)) return {};
+    std::string_view valor = bytes(registro);
+    if (marcado(registro, bitLargo_))
+        valor = valor.substr(0, std::min<std::size_t>(static_cast<unsigned char>(valor.back()), valor.size() - 1));
+    return sinRellenoFinal(valor);
 }
 
-bool CampoDBF::esNulo(std::string_view registro) const {
-    if (bitNulo_ < 0) return false;
-    const auto marcas =
-        static_cast<unsigned char>(registro[static_cast<std::size_t>(desplazamientoNulos_ + bitNulo_ / 8)]);
-    return (marcas >> (bitNulo_ % 8) & 1) != 0;
+bool CampoDBF::marcado(std::string_view registro, int bit) const {
+    if (bit < 0) return false;
+    const auto marcas = static_cast<unsigned char>(registro[static_cast<std::size_t>(desplazamientoNulos_ + bit / 8)]);
+    return (marcas >> (bit % 8) & 1) != 0;
 }
 
 std::string_view CampoDBF::bytes(std::string_view registro) const {
@@ -198,7 +202,6 @@ std::string CampoDBF::fechaHora(std::string_view registro) const {
 }
 
 std::string CampoDBF::comoTexto(std::string_view registro, char separador) const {
-    if (forma_ == Forma::Memo) return {};
     if (forma_ == Forma::FechaHoraFox || forma_ == Forma::FechaHoraDBase7) return fechaHora(registro);
     if (clase() == TipoCampo::Texto) return std::string(texto(registro));
     const auto valor = numero(registro);

@@ -32,6 +32,8 @@ enum class Familia { DBase, FoxPro, VisualFoxPro };
 // How a field's bytes hold its value.
 enum class Forma {
     Texto,            // characters as stored: 'C', also 'D', 'L' and kinds unknown here
+    TextoVariable,    // 'V', 'Q' (Visual FoxPro): characters, their length in the last byte when
+                      // shorter than the field, as the field's bit in the null flags says
     Decimal,          // decimal text: 'N', 'F'
     EnteroDBase7,     // 'I', '+' (dBase): 4 bytes big-endian, sign bit turned over
     EnteroFox,        // 'I' (FoxPro): 4 bytes little-endian two's complement
@@ -40,7 +42,8 @@ enum class Forma {
     Moneda,           // 'Y': 8 bytes little-endian, ten-thousandths
     FechaHoraFox,     // 'T': Julian day and milliseconds, 4 bytes little-endian each
     FechaHoraDBase7,  // '@': Julian day and milliseconds, 4 bytes big-endian each
-    Memo,             // in a memo file that is not read: 'M', 'G', 'P', 'W', 'V', 'Q', '0', dBase 'B';
+    Memo,             // in a memo file that is not read: 'M', 'G', 'P', 'W', '0', dBase 'B', other
+                      // writers' 'V' and 'Q';
                       // also a binary kind of another width than its layout's
 };
 
@@ -63,6 +66,10 @@ public:
     // Dates and times and memo-like kinds give text alone.
     bool leibleComoNumero() const { return forma_ != Forma::Memo && forma_ != Forma::FechaHoraFox &&
                                            forma_ != Forma::FechaHoraDBase7; }
+    // A memo-like field's value lies in a file that is not read.
+    bool leibleComoTexto() const { return forma_ != Forma::Memo; }
+    // Visual FoxPro's variable text: its bit in the null flags comes before its null bit.
+    bool tieneLargoVariable() const { return forma_ == Forma::TextoVariable; }
     // The kind in Spanish words, for messages ("memo", "fecha y hora"...).
     std::string tipoEnPalabras() const;
 
@@ -72,6 +79,10 @@ public:
     void ocultar() { oculto_ = true; }
     void ponerBitNulo(int bit, int desplazamientoNulos) {
         bitNulo_ = bit;
+        desplazamientoNulos_ = desplazamientoNulos;
+    }
+    void ponerBitLargo(int bit, int desplazamientoNulos) {
+        bitLargo_ = bit;
         desplazamientoNulos_ = desplazamientoNulos;
     }
 
@@ -86,8 +97,10 @@ private:
     // The field has the width that the layout of its binary form gives.
     bool anchoPublicado() const;
     std::string_view bytes(std::string_view registro) const;
-    bool esNulo(std::string_view registro) const;
-    std::string_view texto(std::string_view registro) const;  // a null one is empty
+    bool marcado(std::string_view registro, int bit) const;
+    bool esNulo(std::string_view registro) const { return marcado(registro, bitNulo_); }
+    // A null one is empty; a variable one as long as its last byte says when its bit is set.
+    std::string_view texto(std::string_view registro) const;
     std::optional<double> numero(std::string_view registro) const;
     std::optional<double> numeroBinario(std::string_view registro) const;
     std::string fechaHora(std::string_view registro) const;
@@ -102,6 +115,7 @@ private:
     Forma forma_;
     bool oculto_ = false;
     int bitNulo_ = -1;
+    int bitLargo_ = -1;
     int desplazamientoNulos_ = 0;
 };
 

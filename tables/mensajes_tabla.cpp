@@ -13,6 +13,10 @@ std::string entreComillas(const std::filesystem::path& ruta) {
     return texto;
 }
 
+std::string deTipo(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo) {
+    return "El campo '" + textoVisible(campo) + "' de la tabla " + entreComillas(ruta) + " es de tipo " + tipo;
+}
+
 }  // namespace
 
 std::string abiertaEnOtroPrograma(const std::filesystem::path& ruta) {
@@ -56,8 +60,12 @@ std::string soloLegible(const std::filesystem::path& ruta) {
 }
 
 std::string noEsNumero(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo) {
-    return "El campo '" + textoVisible(campo) + "' de la tabla " + entreComillas(ruta) + " es de tipo " + tipo +
+    return deTipo(ruta, campo, tipo) +
            " y no se puede leer como n\xFAmero. Guarde la tabla con ese campo num\xE9rico o de texto";
+}
+
+std::string noEsTexto(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo) {
+    return deTipo(ruta, campo, tipo) + " y no se puede leer como texto. Guarde la tabla con ese campo de texto";
 }
 
 std::string sinEquivalente(const std::filesystem::path& ruta, std::string_view campo, std::uint32_t registro) {

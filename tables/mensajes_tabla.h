@@ -22,6 +22,7 @@ std::string deLaTabla(const std::string& mensaje, const std::filesystem::path& r
 std::string soloLegible(const std::filesystem::path& ruta);
 // campo: the field's name as stored, shown by textoVisible.
 std::string noEsNumero(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo);
+std::string noEsTexto(const std::filesystem::path& ruta, std::string_view campo, const std::string& tipo);
 // registro: counted from 1, deleted records included.
 std::string sinEquivalente(const std::filesystem::path& ruta, std::string_view campo, std::uint32_t registro);
 // "<what> "<file>"", followed by ". <reason>" when a reason is given.

@@ -30,15 +30,17 @@ enum class ModoApertura { SoloLecturaCompartida, LecturaEscrituraExclusiva };
 //
 // Tables of other dBase writers (dBase III to 7, FoxPro, Visual FoxPro) are read; their text
 // comes in Windows-1252 whatever their code page, their binary numbers as numbers, their dates
-// and times as text "AAAAMMDDhhmmss", their memo-like fields and binary fields of a width
-// without a published layout (such as 'I' of 2 bytes) as empty text, their null fields
-// as empty fields, and their hidden fields are never found by name. A value of a file shown in
-// a message has its control bytes written "<XX>" (textoVisible). Failures, each with its words
-// in mensajes_tabla.cpp:
+// and times as text "AAAAMMDDhhmmss", Visual FoxPro's variable text ('V', 'Q') as the text it
+// holds, their null fields as empty fields, and their hidden fields are never found by name. A
+// value of a file shown in a message has its control bytes written "<XX>" (textoVisible).
+// Failures, each with its words in mensajes_tabla.cpp:
 // - anadir() or editar() on a table of another format than dBase III in Windows-1252 with
 //   text, number, date and logical fields: mensajes::soloLegible (the table is left as it was);
 // - comoEntero() or comoFlotante() of a date and time, memo-like or unknown binary field:
 //   mensajes::noEsNumero, with the field's kind in words;
+// - comoTexto() of a memo-like field, or a binary field of a width without a published layout
+//   (such as 'I' of 2 bytes), whose value is never read: mensajes::noEsTexto, with the field's
+//   kind in words, so that such a field never reads as blank;
 // - comoTexto() of a text character that the table's MS-DOS code page has and Windows-1252
 //   lacks: mensajes::sinEquivalente, with the record counted from 1 with deleted records.
 class Tabla {
@@ -87,6 +89,8 @@ public:
                                            const std::vector<DefinicionCampo>& campos) = 0;
     // An existing table, its fields as stored.
     virtual std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) = 0;
+    // Raises the error that names the data folder when it is missing.
+    virtual void exigirCarpeta() const = 0;
 };
 
 }  // namespace ttz::tablas

@@ -137,6 +137,7 @@ std::string_view TablaDBase::registroActual() const {
 
 std::string TablaDBase::comoTexto(int campo) const {
     const CampoDBF& d = definicion(campo);
+    if (!d.leibleComoTexto()) throw Error(mensajes::noEsTexto(archivo_.mostrada(), d.nombre(), d.tipoEnPalabras()));
     std::string texto = d.comoTexto(registroActual(), separador_);
     if (pagina_ == PaginaCodigos::Windows1252 || d.clase() != TipoCampo::Texto) return texto;
     auto convertido = aWindows1252(texto, pagina_);

@@ -15,6 +15,7 @@ void trabajarConCursorOcupado(Entorno& entorno, const ReglasResultado& reglas, c
     CursorOcupado cursor(entorno.interlocutor);
     if (reglas.exito == ReglasResultado::Exito::AlEmpezar) entorno.estado.Transformado = 1;
     try {
+        entorno.almacen.exigirCarpeta();
         trabajo();
     } catch (...) {
         // A run cut short by an error has failed, also for a host that reads the result.

@@ -34,8 +34,9 @@ struct ReglasResultado {
 // Carpeta: the current folder followed by the platform's separator.
 std::string componerCarpeta(const std::string& carpetaActual);
 
-// The frame of a transfer: "No existe la carpeta" when carpeta is missing; otherwise the work
-// under the busy cursor, then "Proceso finalizado". An error that ends the work sets
+// The frame of a transfer: "No existe la carpeta" when carpeta is missing; otherwise the data
+// folder's error when it is missing, else the work under the busy cursor, then "Proceso
+// finalizado". An error that ends the work sets
 // Transformado to -1 and propagates, with the normal cursor back.
 FinTransferencia ejecutarTransferencia(const std::string& carpeta, Entorno& entorno, const ReglasResultado& reglas,
                                        const std::function<void()>& trabajo);

@@ -1,6 +1,6 @@
 # The Debian package (cpack -G DEB, scripts/release): both programs in /usr/bin, the window's
-# .desktop file and icon (ui/qt), both programs' manual pages, the changelog, the lintian
-# override and the copyright file. Its Depends are computed from the programs' libraries
+# .desktop file and icon (ui/qt), both programs' manual pages, the technician's guide, the
+# changelog, the lintian override and the copyright file. Its Depends are computed from the programs' libraries
 # (dpkg-shlibdeps).
 include(GNUInstallDirs)
 set(ttz_debian_fuentes ${CMAKE_CURRENT_LIST_DIR})
@@ -31,6 +31,15 @@ add_custom_command(OUTPUT ${ttz_debian}/changelog.gz
   VERBATIM)
 add_custom_target(ttz_changelog ALL DEPENDS ${ttz_debian}/changelog.gz)
 install(FILES ${ttz_debian}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# The technician's guide, which the manual pages point to, compressed in the same way.
+add_custom_command(OUTPUT ${ttz_debian}/guia-tecnico.md.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/guia-tecnico.md ${ttz_debian}/guia-tecnico.md
+  COMMAND gzip -9nf ${ttz_debian}/guia-tecnico.md
+  DEPENDS ${PROJECT_SOURCE_DIR}/docs/guia-tecnico.md
+  VERBATIM)
+add_custom_target(ttz_guia ALL DEPENDS ${ttz_debian}/guia-tecnico.md.gz)
+install(FILES ${ttz_debian}/guia-tecnico.md.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The project has no public address yet: the maintainer's is a placeholder, which lintian
 # reports; the override says so, until there is a real address.

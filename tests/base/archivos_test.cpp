@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(Errores, CodigoES, testing::Values(
     CasoCodigo{"EMFILE", EMFILE, 4}, CasoCodigo{"ENFILE", ENFILE, 4}, CasoCodigo{"EACCES", EACCES, 5},
     CasoCodigo{"EPERM", EPERM, 5}, CasoCodigo{"EISDIR", EISDIR, 5}, CasoCodigo{"ENOSPC", ENOSPC, 101},
     CasoCodigo{"EIO", EIO, 1117}, CasoCodigo{"EBUSY", EBUSY, 32}, CasoCodigo{"ESTALE", ESTALE, 53},
-    CasoCodigo{"EROFS", EROFS, EROFS}),
+    CasoCodigo{"EROFS", EROFS, 19}, CasoCodigo{"ENETDOWN", ENETDOWN, 53}, CasoCodigo{"ENETUNREACH", ENETUNREACH, 53},
+    CasoCodigo{"SinEquivalente", EINTR, 31}),
 #endif
                          pruebas::NombrePor<&CasoCodigo::nombre>());
 

@@ -14,6 +14,7 @@
 
 #include "base/archivo.h"
 #include "comun/nombre_caso.h"
+#include "comun/sin_privilegios.h"
 #include "lote.h"
 
 namespace ttz::pruebas {
@@ -98,6 +99,37 @@ protected:
         fs::remove(trabajo / "zeda_grupo.txt");
         return exportar();
     }
+    // POSIX only: the tool then runs as an ordinary user, for whom permissions hold.
+    std::string sinPermiso(const fs::path& ruta, fs::perms permisos, const std::string& orden) {
+        if (!hayPermisosPosix) return "";
+        for (const auto& carpeta : {trabajo.ruta(), datos.ruta(), salidas.ruta()}) {
+            fs::permissions(carpeta, fs::perms::all);
+            for (const auto& entrada : fs::directory_iterator(carpeta)) fs::permissions(entrada, fs::perms::all);
+        }
+        fs::permissions(ruta, permisos);
+        comoUsuarioCorriente = true;
+        return orden;
+    }
+    std::string conCarpetaIlegible() {
+        fs::copy(kEscuela, trabajo / "zeda");
+        return sinPermiso(trabajo / "zeda", fs::perms::none,
+                          "exportar --carpeta " + citar(trabajo / "zeda") + " --datos " + citar(datos.ruta()));
+    }
+    std::string conTablaDeSoloLectura() {
+        copiarEscuela();
+        EXPECT_EQ(ejecutar(exportar()).estado, 0);
+        datos.escribir("SOLUC.DBF", leerBytes(datos / "ASIGT.DBF"));
+        return sinPermiso(datos / "PROFT.DBF", fs::perms::owner_read | fs::perms::others_read, importar());
+    }
+    Salida ejecutarCaso(const std::string& argumentos) {
+        if (!comoUsuarioCorriente) return ejecutar(argumentos);
+        const std::string resultado = sinPrivilegios([&] {
+            const Salida r = ejecutar(argumentos);
+            return std::to_string(r.estado) + "\n" + r.salida + r.errores;
+        });
+        const std::size_t fin = resultado.find('\n');
+        return {std::stoi(resultado.substr(0, fin)), resultado.substr(fin + 1), ""};
+    }
     std::string conTablaRetenida() {
         copiarEscuela();
         EXPECT_EQ(ejecutar(exportar()).estado, 0);
@@ -120,6 +152,20 @@ public:
                  c.copiarEscuela();
                  return "exportar --carpeta " + citar(c.trabajo.ruta()) + " --datos " + citar(c.datos / "no");
              }},
+            {"la carpeta de datos no existe y la de ZEDA est\xC3\xA1 vac\xC3\xAD" "a",
+             [](auto& c) { return "exportar --carpeta " + citar(c.trabajo.ruta()) + " --datos " + citar(c.datos / "no"); }},
+            {"la primera exportaci\xC3\xB3n sin `zeda_grupo.txt` (a\xC3\xBAn no hay `GRUPOST`)",
+             [](auto& c) { return c.sinArchivo("zeda_grupo.txt", c.exportar()); }},
+            {"una carpeta de ZEDA que su usuario no puede leer (Debian y Ubuntu)",
+             [](auto& c) { return c.conCarpetaIlegible(); }},
+            {"`zeda_prof.txt` es un enlace que lleva a s\xC3\xAD mismo (Debian y Ubuntu)",
+             [](auto& c) {
+                 if (!hayPermisosPosix) return std::string();
+                 c.sinArchivo("zeda_prof.txt", "");
+                 fs::create_symlink("zeda_prof.txt", c.trabajo / "zeda_prof.txt");
+                 return c.exportar();
+             }},
+            {"importar con una tabla de solo lectura (Debian y Ubuntu)", [](auto& c) { return c.conTablaDeSoloLectura(); }},
             {"importar sin las tablas", [](auto& c) { return c.copiarEscuela(), c.importar(); }},
             {"importar sin `zeda_sesiones.txt`", [](auto& c) { return c.sinArchivo("zeda_sesiones.txt", c.importar()); }},
             {"una tabla abierta en otro programa", [](auto& c) { return c.conTablaRetenida(); }},
@@ -142,12 +188,15 @@ public:
 
 protected:
     std::optional<Archivo> retenida;
+    bool comoUsuarioCorriente = false;
 };
 
 TEST_P(CasoDocumentado, DaElEstadoYElMensajeDeLaGuia) {
     const auto preparacion = preparaciones().find(GetParam().caso);
     ASSERT_NE(preparacion, preparaciones().end()) << "caso de la gu\xC3\xAD" "a sin preparar";
-    const auto r = ejecutar(preparacion->second(*this));
+    const std::string argumentos = preparacion->second(*this);
+    if (argumentos.empty()) GTEST_SKIP() << kSinPermisosPosix;
+    const auto r = ejecutarCaso(argumentos);
     const std::string todo = r.salida + r.errores;
     EXPECT_EQ(r.estado, GetParam().estado) << todo;
     std::istringstream lineas(todo);

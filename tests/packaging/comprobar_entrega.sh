@@ -2,7 +2,8 @@
 # Checks a release folder made by scripts/release: SHA256SUMS; the zip's six names with the
 # guide in CR LF naming its version; both Windows programs 32-bit, importing only Windows' own DLLs, with an icon
 # group, a manifest without an execution level and a version resource of the project's
-# version; the Debian package's files, its computed Depends, its batch tool's --version, and
+# version; the Debian package's files (the guide among them, which both manual pages name),
+# its computed Depends, its batch tool's --version, and
 # lintian and desktop-file-validate with nothing to say.
 # Usage: comprobar_entrega.sh DIST
 set -euo pipefail
@@ -46,7 +47,8 @@ contenido=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 for ruta in bin/transtempaloszeda bin/transtempaloszeda-lote share/applications/transtempaloszeda.desktop \
             share/icons/hicolor/scalable/apps/transtempaloszeda.svg share/man/man1/transtempaloszeda-lote.1.gz \
             share/man/man1/transtempaloszeda.1.gz \
-            share/doc/transtempaloszeda/copyright share/doc/transtempaloszeda/changelog.gz; do
+            share/doc/transtempaloszeda/copyright share/doc/transtempaloszeda/changelog.gz \
+            share/doc/transtempaloszeda/guia-tecnico.md.gz; do
   grep -qx "./usr/$ruta" <<<"$contenido" || falla "falta /usr/$ruta en el paquete"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6 (>= ' || falla "Depends no se calculó de las bibliotecas"
@@ -57,6 +59,12 @@ dpkg-deb -x "$deb" "$tmp/deb"
 informe=$(lintian --fail-on error,warning "$deb" 2>&1) || falla "lintian: $informe"
 informe=$(desktop-file-validate "$tmp/deb/usr/share/applications/transtempaloszeda.desktop" 2>&1)
 [ -z "$informe" ] || falla "desktop-file-validate: $informe"
+cmp -s <(zcat "$tmp/deb/usr/share/doc/transtempaloszeda/guia-tecnico.md.gz") "$raiz/docs/guia-tecnico.md" ||
+  falla "la guía del paquete no es docs/guia-tecnico.md"
+for pagina in "$tmp"/deb/usr/share/man/man1/*.1.gz; do
+  [[ "$(zcat "$pagina" | sed 's/\\-/-/g')" == */usr/share/doc/transtempaloszeda/guia-tecnico.md.gz* ]] ||
+    falla "$(basename "$pagina") no da la ruta de la guía"
+done
 [ "$("$tmp/deb/usr/bin/transtempaloszeda-lote" --version)" = "transtempaloszeda-lote $version" ] ||
   falla "el transtempaloszeda-lote del paquete no da su versión"
 

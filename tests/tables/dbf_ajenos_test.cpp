@@ -195,7 +195,7 @@ struct CasoSoloTexto {
     char tipo;
     int ancho;
     std::string bytes;
-    std::string texto;
+    std::string texto;  // empty: the field is not read as text either
     std::string palabras;
 };
 
@@ -206,9 +206,12 @@ TEST_P(SoloTextoDeOtrosFormatos, SeLeenComoTextoYNoComoNumero) {
     carpeta.escribir("AJENA.DBF", dbfAMano({{"V", caso.tipo, caso.ancho}}, {" " + caso.bytes}, caso.formato));
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
     tabla->primero();
-    EXPECT_EQ(tabla->comoTexto("V"), caso.texto);
-    const std::string mensaje = "El campo 'V' de la tabla \"" + (carpeta / "AJENA.DBF").string() + "\" es de tipo " +
-                                caso.palabras + " y no se puede leer como n\xFAmero. Guarde la tabla con ese campo "
+    const std::string tipo = "El campo 'V' de la tabla \"" + (carpeta / "AJENA.DBF").string() + "\" es de tipo " +
+                             caso.palabras;
+    EXPECT_EQ(pruebas::mensajeDeError([&] { EXPECT_EQ(tabla->comoTexto("V"), caso.texto); }),
+              caso.texto.empty() ? tipo + " y no se puede leer como texto. Guarde la tabla con ese campo de texto"
+                                 : "(sin error)");
+    const std::string mensaje = tipo + " y no se puede leer como n\xFAmero. Guarde la tabla con ese campo "
                                 "num\xE9rico o de texto";
     EXPECT_EQ(pruebas::mensajeDeError([&] { tabla->comoEntero("V"); }), mensaje);
     EXPECT_EQ(pruebas::mensajeDeError([&] { tabla->comoFlotante("V"); }), mensaje);
@@ -227,19 +230,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasoSoloTexto{"VisualFoxProImagen", kVisualFoxPro, 'P', 4, hex("04000000"), "", "imagen"},
         CasoSoloTexto{"VisualFoxProBlob", kVisualFoxPro, 'W', 4, hex("05000000"), "", "binario"},
         CasoSoloTexto{"EnteroDeOtroAncho", kVisualFoxPro, 'I', 2, hex("0100"), "", "binario"},
-        CasoSoloTexto{"VisualFoxProVarchar", kVisualFoxPro, 'V', 4, std::string("ab\0\x02", 4), "", "texto variable"},
-        CasoSoloTexto{"VisualFoxProVarbinary", kVisualFoxPro, 'Q', 4, std::string("ab\0\x02", 4), "",
-                      "binario variable"}),
+        CasoSoloTexto{"VarcharDeDBase", kDBase4, 'V', 4, std::string("ab\0\x02", 4), "", "texto variable"}),
     pruebas::NombrePor<&CasoSoloTexto::nombre>());
 
-// COD and NUM may be null; the third byte holds their null bits.
+// COD and NUM may be null: bits 0 and 1 of the null flags; TXT and BIN, variable text shorter
+// than their field when bits 2 and 3 are set, their length in their last byte.
 TEST_F(DbfAjenos, LosNulosDeVisualFoxProSeLeenVaciosYSusMarcasNoSeEncuentran) {
-    const std::vector<CampoAMano> campos{{"COD", 'C', 2, 0, 2}, {"NUM", 'I', 4, 0, 2}, {"_NullFlags", '0', 1, 0, 1}};
+    const std::vector<CampoAMano> campos{{"COD", 'C', 2, 0, 2}, {"NUM", 'I', 4, 0, 2}, {"TXT", 'V', 4},
+                                         {"BIN", 'Q', 3}, {"_NullFlags", '0', 1, 0, 1}};
     const std::string valores = " AB" + hex("05000000");
-    carpeta.escribir("AJENA.DBF", dbfAMano(campos, {valores + '\0', valores + '\x01', valores + '\x02'},
+    carpeta.escribir("AJENA.DBF", dbfAMano(campos, {valores + std::string("P1\0\x02P5\x01\x0D", 7) + '\x0C',
+                                                    valores + "P123XYZ\x01", valores + "P12\x03P\x07\x02\x0E"},
                                            kVisualFoxPro));
     EXPECT_EQ(recorrer("COD"), (std::vector<std::string>{"AB", "", "AB"}));
     EXPECT_EQ(recorrer("NUM"), (std::vector<std::string>{"5", "5", ""}));
+    EXPECT_EQ(recorrer("TXT"), (std::vector<std::string>{"P1", "P123", "P12"}));
+    EXPECT_EQ(recorrer("BIN"), (std::vector<std::string>{"P", "XYZ", "P\x07"}));
     auto tabla = almacen.abrir("AJENA", ModoApertura::SoloLecturaCompartida);
     EXPECT_THROW(tabla->campo("_NullFlags"), ErrorCampo);
 }
