@@ -12,6 +12,7 @@ public:
     std::unique_ptr<Tabla> recrear(const std::string& nombre,
                                    const std::vector<DefinicionCampo>& campos) override;
     std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) override;
+    std::filesystem::path carpeta() const override { return carpetaDatos_; }
 
     // "<carpeta>/<NAME>.DBF" as found on disk (letter case ignored), or in upper case.
     std::filesystem::path rutaTabla(const std::string& nombre) const;
