@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         std::cout << "transtempaloszeda-lote " TTZ_VERSION "\n";
         return kFinalizado;
     }
-    Seguimiento seguimiento{"transtempaloszeda-lote " TTZ_VERSION, "por lotes", {}, {}};
+    Seguimiento seguimiento{"transtempaloszeda-lote " TTZ_VERSION, "por lotes"};
     int estado = kError;
     try {
         estado = ejecutar(orden, seguimiento);

@@ -3,13 +3,15 @@
 #include <system_error>
 
 #include "base/archivo.h"
+#include "base/archivos.h"
 #include "base/texto_ruta.h"
 
 namespace ttz {
 
 namespace fs = std::filesystem;
 
-Registro::Registro(const fs::path& carpetaDatos) : ruta_(carpetaDatos / kArchivoRegistro) {
+Registro::Registro(const fs::path& carpetaDatos)
+    : ruta_(carpetaDatos / kArchivoRegistro), activo_(existeCarpeta(carpetaDatos)) {
     std::error_code error;
     const auto tamano = fs::file_size(ruta_, error);
     if (error || tamano <= kTamanoRegistro) return;
@@ -21,6 +23,7 @@ Registro::Registro(const fs::path& carpetaDatos) : ruta_(carpetaDatos / kArchivo
 }
 
 void Registro::anotar(std::string_view linea) noexcept {
+    if (!activo_) return;
     try {
         Archivo archivo = Archivo::abrirParaAnadir(ruta_);
         archivo.escribir(archivo.tamano(), std::string(linea) + "\r\n");

@@ -2,7 +2,8 @@
 // The record of the runs: "transtempaloszeda.log" in the data folder, in Windows-1252 with CR LF
 // so that Notepad shows its accents. Past kTamanoRegistro it moves to "transtempaloszeda.log.1",
 // replacing the older one. A record that cannot be written never stops a run: the first failure
-// is kept for the front end to tell.
+// is kept for the front end to tell. Without a data folder there is no record: the run itself
+// fails naming the folder.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -28,6 +29,7 @@ private:
     void fallar(const std::string& razon) noexcept;
 
     std::filesystem::path ruta_;
+    bool activo_;
     std::optional<std::string> fallo_;
 };
 

@@ -29,7 +29,7 @@ fs::path carpetaDeLaCopia(const fs::path& datos, const std::string& nombre) {
     if (nombre.empty()) return datos / kCarpetaCopias / rutaDeTexto(nombres.front());
     if (std::find(nombres.begin(), nombres.end(), nombre) == nombres.end())
         throw Error("No existe la copia \"" + nombre + "\" en " + entreComillas(datos / kCarpetaCopias) +
-                    ". Las copias que hay las lista la orden \"copias\"");
+                    ". Vea las que hay con la orden copias");
     return datos / kCarpetaCopias / rutaDeTexto(nombre);
 }
 

@@ -21,8 +21,8 @@ struct Entorno;
 struct Seguimiento {
     std::string programa;  // name and version
     std::string modo;      // "independiente", "alojado en Tempalix (exportar)", "por lotes"
-    std::vector<std::string> resumen;
-    std::optional<std::string> falloRegistro;
+    std::vector<std::string> resumen = {};
+    std::optional<std::string> falloRegistro = {};
 };
 
 // One followed run: it watches the table store and passes each message on, recording it.

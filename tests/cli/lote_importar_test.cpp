@@ -51,7 +51,8 @@ TEST_F(LoteImportar, EscribeElHorarioYTerminaConCero) {
     e.prepararBasico();
     const auto resultado = importar(e.zeda.ruta().string());
     EXPECT_EQ(resultado.estado, 0);
-    EXPECT_EQ(resultado.salida, "Proceso finalizado\n");
+    EXPECT_EQ(resultado.salida, "Proceso finalizado\nEscrito \"" + (e.zeda / "ZEDA_HORARIO.TXT").string() +
+                                    "\": 2 l\xC3\xADneas\n");
     EXPECT_EQ(resultado.errores, "");
     EXPECT_EQ(sinReloj(e.horario()), "0ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############\r\n"
                                      "9ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############0\r\n");
