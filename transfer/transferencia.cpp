@@ -67,7 +67,7 @@ void ejecutarSeguida(Entorno& entorno, const std::string& direccion, const std::
                      const std::function<void(EjecucionSeguida&)>& trabajo) {
     EjecucionSeguida seguida(entorno, direccion, carpeta);
     seguir(seguida, entorno, [&](Entorno&) {
-        entorno.estado.Transformado = -1;
+        entorno.estado.Transformado = -1;  // what an error that ends the work leaves
         trabajo(seguida);
         entorno.estado.Transformado = 1;
         return true;
