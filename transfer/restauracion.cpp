@@ -95,7 +95,13 @@ void devolver(const fs::path& carpeta, const ArchivoCopiado& archivo, EjecucionS
 std::vector<std::string> lineasDeCopias(const fs::path& carpetaDatos) {
     std::vector<std::string> lineas;
     for (const auto& nombre : nombresDeCopias(carpetaDatos)) {
-        const DescripcionCopia d = leerDescripcion(carpetaDatos / kCarpetaCopias / rutaDeTexto(nombre));
+        DescripcionCopia d;
+        try {
+            d = leerDescripcion(carpetaDatos / kCarpetaCopias / rutaDeTexto(nombre));
+        } catch (const Error& error) {
+            lineas.push_back(nombre + ": " + error.what());
+            continue;
+        }
         std::string archivos;
         for (const auto& archivo : d.archivos) archivos += (archivos.empty() ? "" : ", ") + archivo.nombre;
         lineas.push_back(nombre + ": " + d.fecha + ", " + d.direccion + ", " + d.resultado + ", " +

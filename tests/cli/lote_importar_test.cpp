@@ -56,6 +56,10 @@ TEST_F(LoteImportar, EscribeElHorarioYTerminaConCero) {
     EXPECT_EQ(resultado.errores, "");
     EXPECT_EQ(sinReloj(e.horario()), "0ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############\r\n"
                                      "9ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############0\r\n");
+    const std::string anterior = e.horario();
+    EXPECT_EQ(importar(e.zeda.ruta().string()).estado, 0);
+    for (const auto& copia : std::filesystem::directory_iterator(e.datos / "copias"))
+        EXPECT_EQ(leerBytes(copia.path() / "ZEDA_HORARIO.TXT"), anterior);
 }
 
 TEST_F(LoteImportar, SinCarpetaTerminaConUno) {
