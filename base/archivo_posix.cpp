@@ -153,9 +153,7 @@ void Archivo::renombrarSobre(const fs::path& destino, Archivo* anterior) {
 void borrarArchivo(const fs::path& ruta) noexcept { ::unlink(ruta.c_str()); }
 
 bool enlazarDuro(const fs::path& origen, const fs::path& copia) noexcept {
-    if (::link(origen.c_str(), copia.c_str()) != 0) return false;
-    sincronizarCarpeta(copia.has_parent_path() ? copia.parent_path() : fs::path("."));
-    return true;
+    return ::link(origen.c_str(), copia.c_str()) == 0;
 }
 
 }  // namespace ttz

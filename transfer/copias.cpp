@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "base/archivo.h"
-#include "base/archivos.h"
 #include "base/errores.h"
 #include "base/texto.h"
 #include "base/texto_ruta.h"
@@ -69,18 +68,6 @@ std::string textoFecha(const FechaHora& m) {
            dosCifras(m.minuto) + "." + dosCifras(m.segundo);
 }
 
-std::string textoDescripcion(const DescripcionCopia& d) {
-    std::string texto = "Copia de lo que reemplaz\xF3 una ejecuci\xF3n de transTempalosZeda\r\n";
-    texto += std::string(kFecha) + d.fecha + "\r\n";
-    texto += std::string(kDireccion) + d.direccion + "\r\n";
-    texto += std::string(kCarpeta) + d.carpeta + "\r\n";
-    texto += std::string(kResultado) + d.resultado + "\r\n";
-    for (const auto& a : d.archivos)
-        texto += std::string(kArchivo) + a.nombre + ", " + std::to_string(a.tamano) + std::string(kBytesDe) +
-                 rutaEnMensaje(a.origen) + "\r\n";
-    return texto;
-}
-
 DescripcionCopia leerDescripcion(const fs::path& carpetaCopia) {
     std::vector<std::string> lineas;
     try {
@@ -117,9 +104,12 @@ void CopiaEjecucion::conservar(const fs::path& archivo) {
         // The file first, then the description that lists it: a run ended in between leaves a
         // file that no description promises, never a promise without its file.
         conservarCopia(archivo, *carpeta_ / rutaDeTexto(nombre));
-        descripcion_.archivos.push_back({nombre, fs::absolute(archivo), Archivo::abrir(*carpeta_ / rutaDeTexto(nombre), Acceso::Lectura,
-                                                                         Retencion::Ninguna).tamano()});
-        escribirDescripcion();
+        const ArchivoCopiado copiado{
+            nombre, fs::absolute(archivo),
+            Archivo::abrir(*carpeta_ / rutaDeTexto(nombre), Acceso::Lectura, Retencion::Ninguna).tamano()};
+        anadirADescripcion(std::string(kArchivo) + nombre + ", " + std::to_string(copiado.tamano) +
+                           std::string(kBytesDe) + rutaEnMensaje(copiado.origen) + "\r\n");
+        descripcion_.archivos.push_back(copiado);
     } catch (const FalloArchivo& fallo) {
         throw errorDeCopia(archivo, fallo.what());
     } catch (const fs::filesystem_error& fallo) {
@@ -140,21 +130,27 @@ void CopiaEjecucion::crearCarpeta() {
         const fs::path carpeta = copias / rutaDeTexto(momento + " " + descripcion_.direccion);
         if (usado || !fs::create_directory(carpeta)) continue;
         carpeta_ = carpeta;
-        escribirDescripcion();
+        anadirADescripcion("Copia de lo que reemplaz\xF3 una ejecuci\xF3n de transTempalosZeda\r\n" +
+                           std::string(kFecha) + descripcion_.fecha + "\r\n" + std::string(kDireccion) +
+                           descripcion_.direccion + "\r\n" + std::string(kCarpeta) + descripcion_.carpeta + "\r\n" +
+                           std::string(kResultado) + descripcion_.resultado + "\r\n");
         return;
     }
     throw Error("ya hay " + std::to_string(kMismoSegundo) + " copias de este mismo segundo");
 }
 
-void CopiaEjecucion::escribirDescripcion() {
-    reemplazarArchivo(*carpeta_ / kDescripcionCopia, textoDescripcion(descripcion_));
+// Appended, not flushed: what a copy needs on disk before the replacement is its file.
+void CopiaEjecucion::anadirADescripcion(const std::string& lineas) {
+    Archivo descripcion = Archivo::abrirParaAnadir(*carpeta_ / kDescripcionCopia);
+    descripcion.escribir(descripcion.tamano(), lineas);
+    descripcion.cerrar();
 }
 
 void CopiaEjecucion::terminar(const std::string& resultado) noexcept {
     descripcion_.resultado = resultado;
     if (!carpeta_) return;
     try {
-        escribirDescripcion();
+        anadirADescripcion(std::string(kResultado) + resultado + "\r\n");
     } catch (...) {
         // The copies are complete; only the outcome is left unrecorded ("sin terminar").
     }

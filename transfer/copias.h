@@ -36,12 +36,12 @@ struct DescripcionCopia {
 // "AAAA-MM-DD hh.mm.ss".
 std::string textoFecha(const FechaHora& momento);
 
-// The description's text, each line ending in CR LF, and back. Reading fails with an Error that
-// names the copy.
-std::string textoDescripcion(const DescripcionCopia& descripcion);
+// The description, read back (the last outcome it records wins). Fails with an Error that names
+// the copy.
 DescripcionCopia leerDescripcion(const std::filesystem::path& carpetaCopia);
 
-// The copy folder of one run, made when the run keeps its first file.
+// The copy folder of one run, made when the run keeps its first file. Its description grows a
+// line at a time: the run's own lines, then one line per file kept, then the outcome.
 class CopiaEjecucion {
 public:
     CopiaEjecucion(std::filesystem::path carpetaDatos, DescripcionCopia descripcion);
@@ -50,14 +50,14 @@ public:
     // stays as it was first kept). Fails with an Error that names the file and the system's
     // reason.
     void conservar(const std::filesystem::path& archivo);
-    // Records the outcome in the description; a failure is ignored.
+    // Records the outcome in the description; a failure is ignored (it then says "sin terminar").
     void terminar(const std::string& resultado) noexcept;
     // The folder, once something was kept.
     const std::optional<std::filesystem::path>& carpeta() const { return carpeta_; }
 
 private:
     void crearCarpeta();
-    void escribirDescripcion();
+    void anadirADescripcion(const std::string& lineas);
 
     std::filesystem::path datos_;
     DescripcionCopia descripcion_;
