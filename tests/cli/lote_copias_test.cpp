@@ -78,7 +78,7 @@ class Vuelta;
 
 struct CasoVuelta {
     const char* nombre;
-    std::function<void(Vuelta&)> preparar;  // after two exports, before the data folder is taken
+    std::function<void(Vuelta&)> preparar;  // after two exports and the data folder taken
     std::vector<std::string> ordenes;       // then run; the data folder ends as it was taken
     int estado;                             // of the last one
 };
@@ -100,8 +100,8 @@ public:
 
 TEST_P(Vuelta, DejaLaCarpetaDeDatosComoEstaba) {
     dosExportaciones();
-    GetParam().preparar(*this);
     const auto antes = archivos(datos.ruta());
+    GetParam().preparar(*this);
     Salida r{};
     for (const auto& orden : GetParam().ordenes)
         r = ejecutar(orden == "exportar" ? "exportar " + opciones() : orden + " --datos " + citar(datos.ruta()));
