@@ -70,7 +70,8 @@ std::vector<fs::path> indicesSobrantes(const DescripcionCopia& descripcion) {
     std::vector<fs::path> indices;
     for (const auto& archivo : descripcion.archivos) {
         if (!conExtension(archivo.origen, ".DBF")) continue;
-        const fs::path indice = resolverMayusculas(fs::path(archivo.origen).replace_extension(".MDX"));
+        fs::path indice = archivo.origen;
+        indice = resolverMayusculas(indice.replace_extension(".MDX"));
         const bool enLaCopia = std::any_of(descripcion.archivos.begin(), descripcion.archivos.end(), [&](const auto& a) {
             return igualesSinMayusculas(textoDeRuta(a.origen), textoDeRuta(indice));
         });
