@@ -84,7 +84,8 @@ int medir(const Tamano& tamano, const fs::path& escuela, const fs::path& datos) 
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
     for (int seguida : {0, 1})
-        std::printf("%5dx  %-11s %3d runs  wall median %8.2f ms  best %8.2f ms  cpu median %8.2f ms  peak RSS %7ld KiB\n",
+        std::printf("%5dx  %-11s %3d runs  wall median %8.2f ms  best %8.2f ms  cpu median %8.2f ms  "
+                    "peak RSS %7ld KiB\n",
                     tamano.factor, seguida ? "with copies" : "without", tamano.repeticiones, mediana(reloj[seguida]),
                     *std::min_element(reloj[seguida].begin(), reloj[seguida].end()), mediana(cpu[seguida]),
                     uso.ru_maxrss);

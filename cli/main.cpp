@@ -28,7 +28,8 @@ constexpr int kUsoIncorrecto = 64;
 
 int listarCopias(const std::filesystem::path& datos) {
     const auto lineas = lineasDeCopias(datos);
-    if (lineas.empty()) std::cout << lote::textoConsola("No hay copias en \"" + rutaEnMensaje(datos / kCarpetaCopias) + "\"") << '\n';
+    if (lineas.empty())
+        std::cout << lote::textoConsola("No hay copias en \"" + rutaEnMensaje(datos / kCarpetaCopias) + "\"") << '\n';
     for (const auto& linea : lineas) std::cout << lote::textoConsola(linea) << '\n';
     return kFinalizado;
 }

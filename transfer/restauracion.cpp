@@ -72,9 +72,10 @@ std::vector<fs::path> indicesSobrantes(const DescripcionCopia& descripcion) {
         if (!conExtension(archivo.origen, ".DBF")) continue;
         fs::path indice = archivo.origen;
         indice = resolverMayusculas(indice.replace_extension(".MDX"));
-        const bool enLaCopia = std::any_of(descripcion.archivos.begin(), descripcion.archivos.end(), [&](const auto& a) {
-            return igualesSinMayusculas(textoDeRuta(a.origen), textoDeRuta(indice));
-        });
+        const bool enLaCopia =
+            std::any_of(descripcion.archivos.begin(), descripcion.archivos.end(), [&](const auto& a) {
+                return igualesSinMayusculas(textoDeRuta(a.origen), textoDeRuta(indice));
+            });
         if (!enLaCopia && existeArchivo(indice)) indices.push_back(indice);
     }
     return indices;

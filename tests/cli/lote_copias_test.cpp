@@ -57,7 +57,8 @@ TEST_F(Copias, GuardaLasTablasYElIndiceQueReemplazaYLoAnotaEnElRegistro) {
     const std::string registro = leerBytes(datos / "transtempaloszeda.log");
     for (const char* parte :
          {", por lotes, exportar, carpeta de trabajo \"", "Inicio: transtempaloszeda-lote " TTZ_VERSION ", ",
-          "\": 30 registros\r\n", "  Mensaje: Proceso finalizado\r\n  Copia de lo reemplazado: \"", " Fin: Transformado=1\r\n"})
+          "\": 30 registros\r\n", "  Mensaje: Proceso finalizado\r\n  Copia de lo reemplazado: \"",
+          " Fin: Transformado=1\r\n"})
         EXPECT_NE(registro.find(parte), std::string::npos) << parte;
 }
 

@@ -62,7 +62,8 @@ TEST_P(Rotacion, PasadoUnMiBSeApartaYReemplazaAlAnterior) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Registro, Rotacion,
-                         testing::Values(CasoRegistro{"Nuevo", 0, false}, CasoRegistro{"DeUnMiB", kTamanoRegistro, false},
+                         testing::Values(CasoRegistro{"Nuevo", 0, false},
+                                         CasoRegistro{"DeUnMiB", kTamanoRegistro, false},
                                          CasoRegistro{"PasadoUnMiB", kTamanoRegistro + 1, true}),
                          pruebas::NombrePor<&CasoRegistro::nombre>());
 

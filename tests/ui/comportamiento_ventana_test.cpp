@@ -51,8 +51,8 @@ public:
 class Comportamiento : public testing::Test {
 protected:
     ui::ComportamientoVentana& crear(const std::vector<std::string>& parametros) {
-        comportamiento.emplace(vista,
-                               ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, resultado(), seguimiento});
+        comportamiento.emplace(
+            vista, ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, resultado(), seguimiento});
         vista.comportamiento = &*comportamiento;
         vista.carpeta = trabajo.ruta().string();
         comportamiento->FormCreate(parametros);
