@@ -11,6 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kIntentosProvisional = 1000;
+constexpr std::size_t kBloqueCopia = 1 << 20;
 
 fs::path carpetaDe(const fs::path& ruta) { return ruta.has_parent_path() ? ruta.parent_path() : fs::path("."); }
 
@@ -91,6 +92,24 @@ void Archivo::publicar(const fs::path& destino, Archivo* anterior) {
         throw;
     }
     provisional_ = false;
+}
+
+void conservarCopia(const fs::path& origen, const fs::path& copia) {
+    if (!enlazarDuro(origen, copia)) copiarArchivo(origen, copia);
+}
+
+void copiarArchivo(const fs::path& origen, const fs::path& destino, Archivo* anterior) {
+    const Archivo fuente = Archivo::abrir(origen, Acceso::Lectura, Retencion::Ninguna);
+    Archivo copia = Archivo::crearProvisional(destino);
+    std::string bloque(kBloqueCopia, '\0');
+    std::uint64_t posicion = 0;
+    while (const std::size_t leidos = fuente.leer(posicion, bloque.data(), bloque.size())) {
+        copia.escribir(posicion, std::string_view(bloque.data(), leidos));
+        posicion += leidos;
+    }
+    copia.sincronizar();
+    copia.cerrar();
+    copia.publicar(destino, anterior);
 }
 
 void Archivo::descartar() noexcept {

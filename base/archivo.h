@@ -59,6 +59,8 @@ public:
     // The staging files of destino that no process holds any more (left by a process that ended
     // half-way) are removed first. Unpublished, it is removed when it is destroyed.
     static Archivo crearProvisional(const std::filesystem::path& destino);
+    // A file for writing at its end, created when missing, held by nobody.
+    static Archivo abrirParaAnadir(const std::filesystem::path& ruta);
 
     Archivo(Archivo&& otro) noexcept;
     Archivo& operator=(Archivo&& otro) noexcept;
@@ -106,5 +108,19 @@ private:
 
 // Removes a file; a failure is ignored.
 void borrarArchivo(const std::filesystem::path& ruta) noexcept;
+
+// Keeps what origen holds now under the new name copia, on disk before it returns: a hard link
+// where the file system allows one (a replacement by rename then leaves the link with the
+// earlier bytes), else a copy of its bytes, flushed and published like a staging file. A link
+// writes no data: its bytes are the file's, on disk already, and its name is a change of the
+// file system's metadata that a journaling file system commits in order, before the replacement
+// by rename that follows it, whose folder is flushed.
+void conservarCopia(const std::filesystem::path& origen, const std::filesystem::path& copia);
+// Replaces destino atomically with a copy of the bytes of origen, flushed; anterior as for
+// Archivo::publicar.
+void copiarArchivo(const std::filesystem::path& origen, const std::filesystem::path& destino,
+                   Archivo* anterior = nullptr);
+// Per platform: the hard link; false when the file system cannot make it.
+bool enlazarDuro(const std::filesystem::path& origen, const std::filesystem::path& copia) noexcept;
 
 }  // namespace ttz

@@ -113,6 +113,12 @@ Archivo Archivo::crearNuevo(const fs::path& ruta, const fs::path& modelo) {
     return archivo;
 }
 
+Archivo Archivo::abrirParaAnadir(const fs::path& ruta) {
+    const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+    if (fd < 0) fallar(errno);
+    return Archivo(ruta, fd, false);
+}
+
 std::string Archivo::identificadorProceso() { return std::to_string(::getpid()); }
 
 std::uint64_t Archivo::tamano() const {
@@ -168,5 +174,9 @@ void Archivo::renombrarSobre(const fs::path& destino, Archivo* anterior) {
 }
 
 void borrarArchivo(const fs::path& ruta) noexcept { ::unlink(ruta.c_str()); }
+
+bool enlazarDuro(const fs::path& origen, const fs::path& copia) noexcept {
+    return ::link(origen.c_str(), copia.c_str()) == 0;
+}
 
 }  // namespace ttz

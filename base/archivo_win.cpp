@@ -86,6 +86,12 @@ Archivo Archivo::crearNuevo(const fs::path& ruta, const fs::path&) {
     return Archivo(ruta, numero(h), true);
 }
 
+Archivo Archivo::abrirParaAnadir(const fs::path& ruta) {
+    const HANDLE h = crear(ruta, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
+    if (h == INVALID_HANDLE_VALUE) fallarUltimo();
+    return Archivo(ruta, numero(h), false);
+}
+
 std::string Archivo::identificadorProceso() { return std::to_string(GetCurrentProcessId()); }
 
 std::uint64_t Archivo::tamano() const {
@@ -152,5 +158,10 @@ void Archivo::renombrarSobre(const fs::path& destino, Archivo* anterior) {
 }
 
 void borrarArchivo(const fs::path& ruta) noexcept { DeleteFileW(ruta.c_str()); }
+
+// NTFS links; FAT drives have none and get a copy.
+bool enlazarDuro(const fs::path& origen, const fs::path& copia) noexcept {
+    return CreateHardLinkW(copia.c_str(), origen.c_str(), nullptr) != 0;
+}
 
 }  // namespace ttz

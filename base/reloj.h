@@ -4,6 +4,7 @@ namespace ttz {
 
 struct FechaHora {
     int dia, mes, anio, hora, minuto;
+    int segundo = 0;
 };
 
 // Local date and time, injected so that tests are exact.

@@ -19,5 +19,8 @@ std::string textoDeRuta(const std::filesystem::path& ruta);
 // converted, a character that Windows-1252 lacks shown as "?" and a byte that is not UTF-8 kept
 // as it is.
 std::string rutaEnMensaje(const std::filesystem::path& ruta);
+// The path that a message's text names, back: the reverse of rutaEnMensaje for every path whose
+// characters Windows-1252 has.
+std::filesystem::path rutaDeMensaje(std::string_view windows1252);
 
 }  // namespace ttz

@@ -1,5 +1,6 @@
 #include "base/texto_ruta.h"
 
+#include "base/texto.h"
 #include "base/windows1252.h"
 
 namespace ttz {
@@ -9,5 +10,7 @@ std::filesystem::path rutaDeTexto(std::string_view texto) { return std::filesyst
 std::string textoDeRuta(const std::filesystem::path& ruta) { return ruta.native(); }
 
 std::string rutaEnMensaje(const std::filesystem::path& ruta) { return windows1252DeUtf8(ruta.native()); }
+
+std::filesystem::path rutaDeMensaje(std::string_view windows1252) { return std::filesystem::path(aUtf8(windows1252)); }
 
 }  // namespace ttz

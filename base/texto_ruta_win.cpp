@@ -26,4 +26,6 @@ std::string textoDeRuta(const std::filesystem::path& ruta) {
 
 std::string rutaEnMensaje(const std::filesystem::path& ruta) { return textoDeRuta(ruta); }
 
+std::filesystem::path rutaDeMensaje(std::string_view windows1252) { return rutaDeTexto(windows1252); }
+
 }  // namespace ttz

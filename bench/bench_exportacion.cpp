@@ -1,5 +1,6 @@
 // Measures the whole export run on synthetic schools of 1x, 10x, 100x and 1000x the sample school,
-// written into temporary folders, with the dBase store in a temporary data folder.
+// written into temporary folders, with the dBase store in a temporary data folder: followed as the
+// front ends follow it (a copy of the tables it replaces, its record), and without that.
 // Each size runs in a child process of its own, so that its peak memory is its own.
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -50,13 +51,13 @@ double cpuMs() {
     return ms(uso.ru_utime) + ms(uso.ru_stime);
 }
 
-Medida exportarUnaVez(const fs::path& escuela, const fs::path& datos) {
+Medida exportarUnaVez(const fs::path& escuela, const fs::path& datos, ttz::Seguimiento* seguimiento) {
     ttz::Estado estado;
     InterlocutorMudo interlocutor;
     ttz::tablas::AlmacenDBase almacen(datos, '.');
     const ttz::Cotejo cotejo;
     const ttz::RelojLocal reloj;
-    ttz::Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+    ttz::Entorno entorno{estado, interlocutor, almacen, cotejo, reloj, seguimiento};
     const double cpuInicio = cpuMs();
     const auto inicio = std::chrono::steady_clock::now();
     ttz::exportacion::ejecutarExportacion(escuela.string() + "/", entorno);
@@ -70,19 +71,24 @@ double mediana(std::vector<double> valores) {
     return valores[valores.size() / 2];
 }
 
-// The child's work: every run of one size; prints medians, the best wall time and peak memory.
+// The child's work: every run of one size, followed and not, in turns; prints medians, the best
+// wall time and peak memory.
 int medir(const Tamano& tamano, const fs::path& escuela, const fs::path& datos) {
-    std::vector<double> reloj, cpu;
-    for (int i = 0; i < tamano.repeticiones; ++i) {
-        const Medida medida = exportarUnaVez(escuela, datos);
-        reloj.push_back(medida.reloj);
-        cpu.push_back(medida.cpu);
+    ttz::Seguimiento seguimiento{"bench_exportacion", "por lotes"};
+    std::vector<double> reloj[2], cpu[2];
+    for (int i = 0; i < 2 * tamano.repeticiones; ++i) {
+        const Medida medida = exportarUnaVez(escuela, datos, i % 2 ? &seguimiento : nullptr);
+        reloj[i % 2].push_back(medida.reloj);
+        cpu[i % 2].push_back(medida.cpu);
     }
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
-    std::printf("%5dx  %3d runs  wall median %8.2f ms  best %8.2f ms  cpu median %8.2f ms  peak RSS %7ld KiB\n",
-                tamano.factor, tamano.repeticiones, mediana(reloj), *std::min_element(reloj.begin(), reloj.end()),
-                mediana(cpu), uso.ru_maxrss);
+    for (int seguida : {0, 1})
+        std::printf("%5dx  %-11s %3d runs  wall median %8.2f ms  best %8.2f ms  cpu median %8.2f ms  "
+                    "peak RSS %7ld KiB\n",
+                    tamano.factor, seguida ? "with copies" : "without", tamano.repeticiones, mediana(reloj[seguida]),
+                    *std::min_element(reloj[seguida].begin(), reloj[seguida].end()), mediana(cpu[seguida]),
+                    uso.ru_maxrss);
     return 0;
 }
 

@@ -14,6 +14,8 @@
 #include "export/exportacion.h"
 #include "import/importacion.h"
 #include "tables/almacen_dbase.h"
+#include "base/texto_ruta.h"
+#include "transfer/restauracion.h"
 
 namespace {
 
@@ -24,13 +26,23 @@ constexpr int kFallido = 1;
 constexpr int kError = 2;
 constexpr int kUsoIncorrecto = 64;
 
-int ejecutar(const lote::Orden& orden) {
+int listarCopias(const std::filesystem::path& datos) {
+    const auto lineas = lineasDeCopias(datos);
+    if (lineas.empty())
+        std::cout << lote::textoConsola("No hay copias en \"" + rutaEnMensaje(datos / kCarpetaCopias) + "\"") << '\n';
+    for (const auto& linea : lineas) std::cout << lote::textoConsola(linea) << '\n';
+    return kFinalizado;
+}
+
+int ejecutar(const lote::Orden& orden, Seguimiento& seguimiento) {
     Estado estado;
     lote::InterlocutorConsola interlocutor(std::cout);
     tablas::AlmacenDBase almacen(orden.datos.value_or(carpetaDatosPredeterminada()), separadorDecimalDelSistema());
     const Cotejo cotejo;
     const RelojLocal reloj;
-    Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
+    Entorno entorno{estado, interlocutor, almacen, cotejo, reloj, &seguimiento};
+    if (orden.accion == lote::Accion::Copias) return listarCopias(almacen.carpeta());
+    if (orden.accion == lote::Accion::Restaurar) return ejecutarRestauracion(orden.copia, entorno), kFinalizado;
     const std::string carpeta = lote::carpetaDeTrabajo(orden.carpeta);
     const auto fin = orden.accion == lote::Accion::Exportar ? exportacion::ejecutarExportacion(carpeta, entorno)
                                                              : importacion::ejecutarImportacion(carpeta, entorno);
@@ -56,10 +68,14 @@ int main(int argc, char** argv) {
         std::cout << "transtempaloszeda-lote " TTZ_VERSION "\n";
         return kFinalizado;
     }
+    Seguimiento seguimiento{"transtempaloszeda-lote " TTZ_VERSION, "por lotes"};
+    int estado = kError;
     try {
-        return ejecutar(orden);
+        estado = ejecutar(orden, seguimiento);
     } catch (...) {
         std::cerr << lote::textoConsola(textoCajaError(mensajeExcepcionActual())) << '\n';
-        return kError;
     }
+    for (const auto& linea : seguimiento.resumen) std::cout << lote::textoConsola(linea) << '\n';
+    if (seguimiento.falloRegistro) std::cerr << lote::textoConsola(*seguimiento.falloRegistro) << '\n';
+    return estado;
 }

@@ -28,6 +28,8 @@ bool pideAyuda(const std::string& argumento) {
 std::optional<Accion> accionDe(const std::string& palabra) {
     if (palabra == "exportar") return Accion::Exportar;
     if (palabra == "importar") return Accion::Importar;
+    if (palabra == "copias") return Accion::Copias;
+    if (palabra == "restaurar") return Accion::Restaurar;
     return std::nullopt;
 }
 
@@ -41,15 +43,21 @@ public:
         std::optional<Accion> accion;
         for (; posicion_ < argumentos_.size(); ++posicion_) {
             const std::string& argumento = argumentos_[posicion_];
-            if (pideAyuda(argumento)) return {Accion::Ayuda, {}, {}};
-            if (argumento == "--version") return {Accion::Version, {}, {}};
+            if (pideAyuda(argumento)) return {Accion::Ayuda, {}, {}, {}};
+            if (argumento == "--version") return {Accion::Version, {}, {}, {}};
             if (leerOpcion("--carpeta", orden.carpeta) || leerOpcion("--datos", orden.datos)) continue;
             if (argumento.starts_with("-")) throw ErrorUso("opci\xF3n desconocida: " + argumento);
+            if (accion == Accion::Restaurar && orden.copia.empty()) {
+                orden.copia = argumento;
+                continue;
+            }
             if (accion) throw ErrorUso("sobra el argumento: " + argumento);
             accion = accionDe(argumento);
             if (!accion) throw ErrorUso("orden desconocida: " + argumento);
         }
         if (!accion) throw ErrorUso("falta la orden (exportar o importar)");
+        if ((accion == Accion::Copias || accion == Accion::Restaurar) && orden.carpeta)
+            throw ErrorUso("sobra la opci\xF3n --carpeta: las copias est\xE1n en DATOS");
         orden.accion = *accion;
         return orden;
     }
@@ -81,12 +89,18 @@ private:
 
 const char* const kUso =
     "uso: transtempaloszeda-lote exportar|importar [--carpeta CARPETA] [--datos DATOS]\n"
+    "     transtempaloszeda-lote copias [--datos DATOS]\n"
+    "     transtempaloszeda-lote restaurar [COPIA] [--datos DATOS]\n"
     "     transtempaloszeda-lote " TTZ_AYUDA "\n"
     "\n"
     "  exportar           convierte los archivos de ZEDA de CARPETA en las tablas de Tempalix\n"
     "                     de DATOS\n"
     "  importar           escribe en CARPETA el archivo de horario de ZEDA, ZEDA_HORARIO.TXT,\n"
     "                     con el horario resuelto por Tempalix (la tabla SOLUC de DATOS)\n"
+    "  copias             lista las copias de lo que reemplazaron las \xFAltimas ejecuciones,\n"
+    "                     de la m\xE1s reciente a la m\xE1s antigua (en la carpeta copias de DATOS)\n"
+    "  restaurar [COPIA]  devuelve a su sitio los archivos de la copia COPIA (si no se da,\n"
+    "                     la m\xE1s reciente); lo que reemplaza queda en una copia nueva\n"
     "  --carpeta CARPETA  la carpeta de los archivos de ZEDA (por omisi\xF3n, la carpeta actual)\n"
     "  --datos DATOS      la carpeta de datos de Tempalix, con sus tablas (por omisi\xF3n,\n"
     "                     " TTZ_DATOS_POR_OMISION ")\n"

@@ -9,12 +9,13 @@
 
 namespace ttz::lote {
 
-enum class Accion { Exportar, Importar, Ayuda, Version };
+enum class Accion { Exportar, Importar, Copias, Restaurar, Ayuda, Version };
 
 struct Orden {
     Accion accion = Accion::Ayuda;
     std::optional<std::filesystem::path> carpeta;  // the ZEDA files' folder; the current one by default
     std::optional<std::filesystem::path> datos;    // the tables' folder; the application's one by default
+    std::string copia;                             // restaurar's copy; the newest when empty
 };
 
 // A command line that cannot be understood; the usage follows its message.

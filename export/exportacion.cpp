@@ -15,9 +15,9 @@ constexpr Paso kPasos[] = {ExportarAsignaturas, ExportarProfesores,        Expor
 FinTransferencia ejecutarExportacion(const std::string& carpeta, Entorno& entorno) {
     // 1 from the start: a step that misses its file lowers it to -1 and the run goes on.
     // Hosted, a missing folder is a failed run.
-    const ReglasResultado reglas{-1, ReglasResultado::Exito::AlEmpezar};
-    return ejecutarTransferencia(carpeta, entorno, reglas, [&] {
-        const Contexto contexto{carpeta, entorno};
+    const ReglasResultado reglas{-1, ReglasResultado::Exito::AlEmpezar, "exportar"};
+    return ejecutarTransferencia(carpeta, entorno, reglas, [&](Entorno& enCurso) {
+        const Contexto contexto{carpeta, enCurso};
         for (Paso paso : kPasos) paso(contexto);
     });
 }

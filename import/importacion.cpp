@@ -66,15 +66,15 @@ void importar(const std::string& carpeta, Entorno& entorno) {
         tablas.cerrar();
     }
     lineas.push_back(lineaPie(codigo, entorno.reloj.ahora(), lineas.size() - 1));
-    zeda::escribirArchivo(rutaDeTexto(carpeta + std::string(kArchivoHorario)), lineas);
+    escribirArchivoDeLaEjecucion(entorno, rutaDeTexto(carpeta + std::string(kArchivoHorario)), lineas);
 }
 
 }  // namespace
 
 FinTransferencia ejecutarImportacion(const std::string& carpeta, Entorno& entorno) {
     // 1 only once the timetable file is written. Hosted, a missing folder leaves nothing done.
-    const ReglasResultado reglas{0, ReglasResultado::Exito::AlTerminar};
-    return ejecutarTransferencia(carpeta, entorno, reglas, [&] { importar(carpeta, entorno); });
+    const ReglasResultado reglas{0, ReglasResultado::Exito::AlTerminar, "importar"};
+    return ejecutarTransferencia(carpeta, entorno, reglas, [&](Entorno& enCurso) { importar(carpeta, enCurso); });
 }
 
 }  // namespace ttz::importacion

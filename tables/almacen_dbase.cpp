@@ -36,7 +36,7 @@ std::filesystem::path AlmacenDBase::rutaTabla(const std::string& nombre) const {
 std::unique_ptr<Tabla> AlmacenDBase::recrear(const std::string& nombre, const std::vector<DefinicionCampo>& campos) {
     const std::filesystem::path destino = rutaTabla(nombre);
     exigirCarpeta();
-    Reemplazo reemplazo{std::nullopt, resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX"))};
+    Reemplazo reemplazo{std::nullopt, resolverMayusculas(carpetaDatos_ / (nombreBase(nombre) + ".MDX")), testigo_};
     if (existeArchivo(destino)) reemplazo.anterior = ArchivoTabla::abrir(destino, false, Retencion::Compartida);
     ArchivoTabla provisional = ArchivoTabla::crearProvisional(destino);
     const CabeceraDBF cabecera = crearTablaVacia(provisional, campos);

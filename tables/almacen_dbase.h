@@ -15,6 +15,7 @@ public:
     // Tempalix makes its data folder; one that is missing is a mistyped TTEMP or Tempalix is
     // not installed, and tables written anywhere else would never be seen.
     void exigirCarpeta() const override;
+    std::filesystem::path carpeta() const override { return carpetaDatos_; }
 
     // "<carpeta>/<NAME>.DBF" as found on disk (letter case ignored), or in upper case.
     std::filesystem::path rutaTabla(const std::string& nombre) const;

@@ -80,9 +80,25 @@ public:
     void ponerFlotante(std::string_view nombre, double valor) { ponerFlotante(campo(nombre), valor); }
 };
 
+// Told by the store, while it watches it, of the files a recreated table replaces and of the
+// table once written.
+class Testigo {
+public:
+    virtual ~Testigo() = default;
+    // Before an existing file (a table or its index) is replaced or removed; an error stops the
+    // replacement and leaves the table as it was.
+    virtual void antesDeReemplazar(const std::filesystem::path& archivo) = 0;
+    // A file written whole: a table with its records, or a text file with its lines.
+    virtual void archivoEscrito(const std::filesystem::path& archivo, std::uint32_t elementos) = 0;
+};
+
 class AlmacenTablas {
 public:
     virtual ~AlmacenTablas() = default;
+    // The tables recreated from now on tell testigo (none: nobody) when they replace a table.
+    void vigilar(Testigo* testigo) { testigo_ = testigo; }
+    // The folder that holds the tables.
+    virtual std::filesystem::path carpeta() const = 0;
     // A new empty table with these fields, open for reading and writing; it replaces the
     // table of that name (and its .MDX index) only when it is closed normally.
     virtual std::unique_ptr<Tabla> recrear(const std::string& nombre,
@@ -91,6 +107,9 @@ public:
     virtual std::unique_ptr<Tabla> abrir(const std::string& nombre, ModoApertura modo) = 0;
     // Raises the error that names the data folder when it is missing.
     virtual void exigirCarpeta() const = 0;
+
+protected:
+    Testigo* testigo_ = nullptr;
 };
 
 }  // namespace ttz::tablas

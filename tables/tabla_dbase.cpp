@@ -1,5 +1,6 @@
 #include "tables/tabla_dbase.h"
 
+#include "base/archivos.h"
 #include "base/errores.h"
 #include "base/texto.h"
 #include "tables/mensajes_tabla.h"
@@ -177,10 +178,19 @@ void TablaDBase::cerrarArchivo() {
     registros_.volcar();
     if (reemplazo_) {
         archivo_.sincronizar();
+        avisarAntesDeReemplazar();
         archivo_.publicar(reemplazo_->anterior ? &*reemplazo_->anterior : nullptr);
         borrarArchivo(reemplazo_->indice);
+        if (reemplazo_->testigo) reemplazo_->testigo->archivoEscrito(archivo_.mostrada(), registros_.cuenta());
     }
     archivo_.cerrar();
+}
+
+void TablaDBase::avisarAntesDeReemplazar() {
+    Testigo* testigo = reemplazo_->testigo;
+    if (testigo == nullptr) return;
+    if (reemplazo_->anterior) testigo->antesDeReemplazar(archivo_.mostrada());
+    if (existeArchivo(reemplazo_->indice)) testigo->antesDeReemplazar(reemplazo_->indice);
 }
 
 }  // namespace ttz::tablas

@@ -21,6 +21,7 @@ namespace ttz::tablas {
 struct Reemplazo {
     std::optional<ArchivoTabla> anterior;
     std::filesystem::path indice;
+    Testigo* testigo;  // may be none
 };
 
 class TablaDBase final : public Tabla {
@@ -67,6 +68,7 @@ private:
     std::string_view registroActual() const;
     void saltarBorrados();
     void cerrarArchivo();
+    void avisarAntesDeReemplazar();
 
     ArchivoTabla archivo_;
     std::vector<CampoDBF> campos_;

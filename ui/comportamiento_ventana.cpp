@@ -38,6 +38,7 @@ void ComportamientoVentana::FormCreate(const std::vector<std::string>& parametro
     vista_.entrarEnAnfitrion(manejador);
     puertos_.estado.NumParametros = 2;
     lado_ = ladoPedido(parametros[0]);
+    direccionPedida_ = parametros[0];
 }
 
 void ComportamientoVentana::FormShow() {
@@ -72,7 +73,11 @@ void ComportamientoVentana::pulsado(IdControl boton) {
 
 void ComportamientoVentana::transferir(Ejecucion ejecucion) {
     carpeta_ = componerCarpeta(vista_.carpetaActual());
-    Entorno entorno{puertos_.estado, puertos_.dialogos, puertos_.almacen, puertos_.cotejo, puertos_.reloj};
+    Entorno entorno{puertos_.estado, puertos_.dialogos, puertos_.almacen, puertos_.cotejo, puertos_.reloj,
+                    puertos_.seguimiento};
+    if (puertos_.seguimiento != nullptr)
+        puertos_.seguimiento->modo =
+            puertos_.estado.alojado() ? "alojado en Tempalix (" + direccionPedida_ + ")" : "independiente";
     {
         const Mientras enCurso(transfiriendo_);
         ejecucion(carpeta_, entorno);

@@ -29,6 +29,8 @@ struct PuertosVentana {
     const Cotejo& cotejo;
     const Reloj& reloj;
     std::filesystem::path archivoResultado;
+    // Where the runs keep their copies and record; none: not followed.
+    Seguimiento* seguimiento = nullptr;
 };
 
 // What a view (Qt, Win32) does for the window's behaviour.
@@ -86,6 +88,7 @@ private:
     PuertosVentana puertos_;
     std::string carpeta_;
     Lado lado_ = Lado::Ambos;
+    std::string direccionPedida_;  // the host's first parameter, for the record
     bool primeraVez_ = true;
     bool transfiriendo_ = false;
     bool sinAnfitrion_ = false;

@@ -15,7 +15,7 @@ PuertosPrograma::PuertosPrograma(const std::filesystem::path& ejecutable, std::u
 }
 
 PuertosVentana PuertosPrograma::puertos(Dialogos& dialogos) {
-    return {estado_, dialogos, ayuda_, almacen_, cotejo_, reloj_, archivoResultado_};
+    return {estado_, dialogos, ayuda_, almacen_, cotejo_, reloj_, archivoResultado_, &seguimiento_};
 }
 
 }  // namespace ttz::ui

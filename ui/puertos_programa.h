@@ -32,6 +32,7 @@ private:
     tablas::AlmacenDBase almacen_;
     const Cotejo cotejo_;
     const RelojLocal reloj_;
+    Seguimiento seguimiento_{"transtempaloszeda " TTZ_VERSION, "independiente"};
 };
 
 }  // namespace ttz::ui

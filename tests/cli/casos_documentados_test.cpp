@@ -130,11 +130,31 @@ protected:
         const std::size_t fin = resultado.find('\n');
         return {std::stoi(resultado.substr(0, fin)), resultado.substr(fin + 1), ""};
     }
-    std::string conTablaRetenida() {
+    std::string conTablaRetenida(const std::string& orden) {
         copiarEscuela();
         EXPECT_EQ(ejecutar(exportar()).estado, 0);
+        EXPECT_EQ(ejecutar(exportar()).estado, 0);
         retenida.emplace(Archivo::abrir(datos / "GRUPOST.DBF", Acceso::Lectura, Retencion::Exclusiva));
+        return orden;
+    }
+    // An export over an earlier one, with a file or a folder where the copies or the record go.
+    std::string conEstorbo(const char* nombre, bool carpeta) {
+        copiarEscuela();
+        EXPECT_EQ(ejecutar(exportar()).estado, 0);
+        fs::remove(datos / nombre);
+        carpeta ? (void)fs::create_directory(datos / nombre) : (void)datos.escribir(nombre, "");
         return exportar();
+    }
+    std::string conCopias(const std::string& orden) {
+        copiarEscuela();
+        EXPECT_EQ(ejecutar(exportar()).estado, 0);
+        EXPECT_EQ(ejecutar(exportar()).estado, 0);
+        return orden + " --datos " + citar(datos.ruta());
+    }
+    std::string sinArchivoEnLaCopia() {
+        const std::string orden = conCopias("restaurar");
+        for (const auto& copia : fs::directory_iterator(datos / "copias")) fs::remove(copia.path() / "AULAT.DBF");
+        return orden;
     }
 
 public:
@@ -168,7 +188,7 @@ public:
             {"importar con una tabla de solo lectura (Debian y Ubuntu)", [](auto& c) { return c.conTablaDeSoloLectura(); }},
             {"importar sin las tablas", [](auto& c) { return c.copiarEscuela(), c.importar(); }},
             {"importar sin `zeda_sesiones.txt`", [](auto& c) { return c.sinArchivo("zeda_sesiones.txt", c.importar()); }},
-            {"una tabla abierta en otro programa", [](auto& c) { return c.conTablaRetenida(); }},
+            {"una tabla abierta en otro programa", [](auto& c) { return c.conTablaRetenida(c.exportar()); }},
             {"unas horas que no son un n\xC3\xBAmero", [](auto& c) { return c.conHoras("4x"); }},
             {"unas horas que no se pueden leer como n\xC3\xBAmero (`9e999`)", [](auto& c) { return c.conHoras("9e999"); }},
             {"un car\xC3\xA1" "cter que las tablas no admiten",
@@ -182,6 +202,15 @@ public:
             {"una orden desconocida", [](auto&) { return std::string("transformar"); }},
             {"una opci\xC3\xB3n repetida", [](auto&) { return std::string("exportar --carpeta a --carpeta b"); }},
             {"un argumento de m\xC3\xA1s", [](auto&) { return std::string("exportar importar"); }},
+            {"listar las copias tras dos exportaciones", [](auto& c) { return c.conCopias("copias"); }},
+            {"restaurar la copia m\xC3\xA1s reciente", [](auto& c) { return c.conCopias("restaurar"); }},
+            {"restaurar sin copias", [](auto& c) { return "restaurar --datos " + citar(c.datos.ruta()); }},
+            {"restaurar una copia que no existe", [](auto& c) { return c.conCopias("restaurar nada"); }},
+            {"restaurar una copia a la que le falta un archivo", [](auto& c) { return c.sinArchivoEnLaCopia(); }},
+            {"restaurar con una tabla abierta en otro programa",
+             [](auto& c) { return c.conTablaRetenida("restaurar --datos " + citar(c.datos.ruta())); }},
+            {"una copia que no se puede guardar", [](auto& c) { return c.conEstorbo("copias", false); }},
+            {"el registro no se puede escribir", [](auto& c) { return c.conEstorbo("transtempaloszeda.log", true); }},
         };
         return tabla;
     }

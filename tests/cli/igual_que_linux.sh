@@ -45,6 +45,8 @@ ejecutar() {
       echo "Windows, intento $intento: $orden terminó con el estado $estado"
     done
   fi
+  # The paths that the closing lines name are each system's own: their last name is compared.
+  sed -E -i 's#"[^"]*[\\/]([^\\/"]+)"#"\1"#g' "$tmp/$sistema/$orden.out"
   echo "$estado" >>"$tmp/$sistema/$orden.out"
 }
 for sistema in linux windows; do ejecutar "$sistema" exportar; done

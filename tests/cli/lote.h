@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "comun/carpeta_temporal.h"
@@ -21,6 +22,15 @@ struct Salida {
     int estado;
     std::string salida;
     std::string errores;
+
+    // The output without the closing lines of what was written and where the copy is.
+    std::string avisos() const {
+        std::istringstream lineas(salida);
+        std::string avisos;
+        for (std::string l; std::getline(lineas, l);)
+            if (!l.starts_with("Escrito \"") && !l.starts_with("Copia de lo reemplazado: ")) avisos += l + "\n";
+        return avisos;
+    }
 };
 
 class Lote : public ::testing::Test {
@@ -47,10 +57,11 @@ protected:
             if (entrada.path().extension() == ".txt") fs::copy_file(entrada.path(), trabajo.ruta() / entrada.path().filename());
     }
 
-    // The data folder's files, the date of each table's last change left out.
+    // The data folder's files but the record, the date of each table's last change left out.
     std::map<std::string, std::string> tablas() const {
         std::map<std::string, std::string> bytes;
         for (const auto& entrada : fs::directory_iterator(datos.ruta())) {
+            if (!entrada.is_regular_file() || entrada.path().filename() == "transtempaloszeda.log") continue;
             std::string contenido = leerBytes(entrada.path());
             contenido.replace(1, 3, 3, '\0');
             bytes[entrada.path().filename().string()] = contenido;

@@ -51,10 +51,15 @@ TEST_F(LoteImportar, EscribeElHorarioYTerminaConCero) {
     e.prepararBasico();
     const auto resultado = importar(e.zeda.ruta().string());
     EXPECT_EQ(resultado.estado, 0);
-    EXPECT_EQ(resultado.salida, "Proceso finalizado\n");
+    EXPECT_EQ(resultado.salida, "Proceso finalizado\nEscrito \"" + (e.zeda / "ZEDA_HORARIO.TXT").string() +
+                                    "\": 2 l\xC3\xADneas\n");
     EXPECT_EQ(resultado.errores, "");
     EXPECT_EQ(sinReloj(e.horario()), "0ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############\r\n"
                                      "9ZEDA_HORARIO.TXT" + std::string(34, ' ') + "28001234############0\r\n");
+    const std::string anterior = e.horario();
+    EXPECT_EQ(importar(e.zeda.ruta().string()).estado, 0);
+    for (const auto& copia : std::filesystem::directory_iterator(e.datos / "copias"))
+        EXPECT_EQ(leerBytes(copia.path() / "ZEDA_HORARIO.TXT"), anterior);
 }
 
 TEST_F(LoteImportar, SinCarpetaTerminaConUno) {

@@ -22,7 +22,7 @@ TEST_F(Lote, ExportaLaEscuelaDeEjemplo) {
     copiarEscuela();
     const auto r = ejecutar("exportar " + opciones());
     EXPECT_EQ(r.estado, 0);
-    EXPECT_EQ(r.salida, "Proceso finalizado\n");
+    EXPECT_EQ(r.avisos(), "Proceso finalizado\n");
     EXPECT_EQ(r.errores, "");
     for (const char* tabla : {"ASIGNOMT", "PROFT", "AULAT", "GRUPOST", "ASIGT", "DIASHORAST"})
         EXPECT_TRUE(fs::exists(datos / (std::string(tabla) + ".DBF"))) << tabla;
@@ -32,7 +32,7 @@ TEST_F(Lote, CarpetaPorOmisionEsLaActual) {
     copiarEscuela();
     const auto r = ejecutar("exportar --datos=" + citar(datos.ruta()));
     EXPECT_EQ(r.estado, 0);
-    EXPECT_EQ(r.salida, "Proceso finalizado\n");
+    EXPECT_EQ(r.avisos(), "Proceso finalizado\n");
 }
 
 TEST_F(Lote, CarpetaRelativaYConSeparadorFinal) {
@@ -41,7 +41,7 @@ TEST_F(Lote, CarpetaRelativaYConSeparadorFinal) {
     for (const std::string& carpeta : {std::string("."), std::string("./"), deVuelta}) {
         const auto r = ejecutar("exportar --carpeta " + citar(carpeta) + " --datos " + citar(datos.ruta()));
         EXPECT_EQ(r.estado, 0) << carpeta << r.errores;
-        EXPECT_EQ(r.salida, "Proceso finalizado\n") << carpeta;
+        EXPECT_EQ(r.avisos(), "Proceso finalizado\n") << carpeta;
     }
 }
 
@@ -64,7 +64,7 @@ TEST_F(Lote, CarpetaQueNoExiste) {
         const auto r = ejecutar(std::string(orden) + " --carpeta " + citar(trabajo / "no") + " --datos " +
                                 citar(datos.ruta()));
         EXPECT_EQ(r.estado, 1) << orden;
-        EXPECT_EQ(r.salida, "No existe la carpeta\n") << orden;
+        EXPECT_EQ(r.avisos(), "No existe la carpeta\n") << orden;
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(Lote, CarpetaDeDatosQueNoExisteSeNombraYNoSeCrea) {
     for (const char* orden : {"exportar", "importar"}) {
         const auto r = ejecutar(std::string(orden) + " --datos " + anioEnConsola);
         EXPECT_EQ(r.estado, 2) << orden;
-        EXPECT_EQ(r.salida, "") << orden;
+        EXPECT_EQ(r.avisos(), "") << orden;
         EXPECT_EQ(r.errores, "No existe la carpeta de datos de Tempalix \"A\xC3\xB1o\"\n") << orden;
         EXPECT_FALSE(fs::exists(trabajo.ruta() / fs::path(u8"A\u00F1o"))) << orden;
     }
@@ -92,7 +92,7 @@ TEST_F(Lote, ErrorQueTerminaLaExportacion) {
     trabajo.escribir("zeda_sesiones.txt", "0\r\n1   0101L0800\r\n");
     const auto r = ejecutar("exportar " + opciones());
     EXPECT_EQ(r.estado, 2);
-    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.avisos(), "");
     EXPECT_EQ(r.errores, "'' no es un valor entero v\xC3\xA1lido.\n");
 }
 
@@ -107,7 +107,7 @@ TEST_F(Lote, TablaRetenidaPorOtroProceso) {
         const Archivo retenida = Archivo::abrir(datos / "GRUPOST.DBF", Acceso::Lectura, Retencion::Exclusiva);
         const auto r = ejecutar("exportar " + opciones());
         EXPECT_EQ(r.estado, 2);
-        EXPECT_EQ(r.salida, "");
+        EXPECT_EQ(r.avisos(), "");
         EXPECT_EQ(r.errores, "La tabla \"" + (datos / "GRUPOST.DBF").string() +
                                  "\" est\xC3\xA1 abierta en otro programa.\n");
     }
@@ -169,7 +169,7 @@ TEST_P(Enorme, ErrorQueNombraElArchivoYLasTablasQuedan) {
     const auto antes = tablas();
     const auto r = ejecutar(std::string(GetParam().orden) + " " + opciones(), kLimiteKiB);
     EXPECT_EQ(r.estado, 2);
-    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.avisos(), "");
     EXPECT_EQ(r.errores, std::string(GetParam().que) + " \"" + archivo().string() + "\" " + GetParam().por + ".\n");
     EXPECT_TRUE(tablas() == antes) << "una tabla cambi\xC3\xB3";
     EXPECT_FALSE(fs::exists(trabajo / "ZEDA_HORARIO.TXT"));
@@ -198,7 +198,7 @@ TEST_F(Lote, ImportarSinTablasEsUnError) {
     copiarEscuela();
     const auto r = ejecutar("importar " + opciones());
     EXPECT_EQ(r.estado, 2);
-    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.avisos(), "");
     EXPECT_NE(r.errores, "");
     EXPECT_FALSE(fs::exists(trabajo / "ZEDA_HORARIO.TXT"));
 }
@@ -213,7 +213,7 @@ class UsoIncorrecto : public Lote, public ::testing::WithParamInterface<CasoUso>
 TEST_P(UsoIncorrecto, SesentaYCuatroConElUsoEnErrores) {
     const auto r = ejecutar(GetParam().argumentos);
     EXPECT_EQ(r.estado, 64);
-    EXPECT_EQ(r.salida, "");
+    EXPECT_EQ(r.avisos(), "");
     EXPECT_TRUE(r.errores.starts_with(std::string(GetParam().error) + "\nuso: transtempaloszeda-lote")) << r.errores;
 }
 

@@ -44,7 +44,7 @@ TEST_P(Marco, MensajesCursorYResultado) {
     const Cotejo cotejo;
     const pruebas::RelojFijo reloj({1, 1, 2024, 8, 0});
     Entorno entorno{estado, interlocutor, almacen, cotejo, reloj};
-    const auto trabajo = [&] {
+    const auto trabajo = [&](Entorno&) {
         interlocutor.mostrarMensaje("trabajo");
         if (!caso.fallaConEsto) throw std::runtime_error("fallo");
         estado.Transformado = caso.fallaConEsto;

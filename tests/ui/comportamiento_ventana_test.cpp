@@ -51,7 +51,8 @@ public:
 class Comportamiento : public testing::Test {
 protected:
     ui::ComportamientoVentana& crear(const std::vector<std::string>& parametros) {
-        comportamiento.emplace(vista, ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, resultado()});
+        comportamiento.emplace(
+            vista, ui::PuertosVentana{estado, dialogos, ayuda, almacen, cotejo, reloj, resultado(), seguimiento});
         vista.comportamiento = &*comportamiento;
         vista.carpeta = trabajo.ruta().string();
         comportamiento->FormCreate(parametros);
@@ -68,6 +69,7 @@ protected:
     RelojFijo reloj{{9, 12, 2026, 8, 30}};
     VistaPrueba vista;
     std::optional<ui::ComportamientoVentana> comportamiento;
+    Seguimiento* seguimiento = nullptr;
 };
 
 struct CasoCreacion {
@@ -261,6 +263,36 @@ TEST_F(Comportamiento, SinAnfitrionDuranteUnaTransferenciaCierraAlAcabarla) {
     EXPECT_FALSE(vista.abierta());
     EXPECT_EQ(leerBytes(resultado()), "[Transformadores]\r\nTransformado=-1\r\n");
 }
+
+// Standalone or hosted, an export leaves in the data folder's record its start, every message,
+// each table written, the copy of what it replaced and its outcome.
+class RegistroDeLaVentana : public Comportamiento,
+                            public testing::WithParamInterface<std::pair<std::vector<std::string>, std::string>> {};
+
+TEST_P(RegistroDeLaVentana, AnotaLaEjecucion) {
+    Seguimiento seguido{"transtempaloszeda 9.9", ""};
+    seguimiento = &seguido;
+    trabajo.escribir("zeda_aulas.txt", "0ZEDA_AULAS.TXT\r\n1          A01\r\n");
+    carpeta.escribir("AULAT.DBF", "la tabla anterior");
+    crear(GetParam().first).pulsado(IdControl::BExportar);
+    const std::string falta = "  Mensaje: No existe archivo de ";
+    EXPECT_EQ(leerBytes(carpeta / "transtempaloszeda.log"),
+              "2026-12-09 08:30:00 Inicio: transtempaloszeda 9.9, " + GetParam().second +
+                  ", exportar, carpeta de trabajo \"" + trabajo.conSeparador() + "\"\r\n" + falta +
+                  "asignaturas (ZEDA_ASIGNAT.TXT)\r\n" + falta + "profesores (ZEDA_PROF.TXT)\r\n  Escrito \"" +
+                  (carpeta / "AULAT.DBF").string() + "\": 1 registros\r\n" + falta + "grupos (ZEDA_GRUPO.TXT)\r\n" +
+                  falta + "grupos (ZEDA_ASIGNATGRUPO.TXT)\r\n" + falta +
+                  "grupos (ZEDA_SESIONES.TXT)\r\n  Mensaje: Proceso finalizado\r\n  Copia de lo reemplazado: \"" +
+                  (carpeta / "copias" / "2026-12-09 08.30.00 exportar").string() +
+                  "\"\r\n2026-12-09 08:30:00 Fin: Transformado=-1\r\n");
+    EXPECT_EQ(leerBytes(carpeta / "copias" / "2026-12-09 08.30.00 exportar" / "AULAT.DBF"), "la tabla anterior");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modos, RegistroDeLaVentana,
+                         testing::Values(std::pair{std::vector<std::string>{}, std::string("independiente")},
+                                         std::pair{std::vector<std::string>{"EXPORTAR", "1A2B"},
+                                                   std::string("alojado en Tempalix (EXPORTAR)")}),
+                         [](const auto& caso) { return caso.param.first.empty() ? "Independiente" : "Alojado"; });
 
 }  // namespace
 }  // namespace ttz::pruebas
