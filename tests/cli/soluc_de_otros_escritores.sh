@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The sample school's solved timetable saved by another dBase writer (Debian's python3-dbf) as
-# Clipper, FoxPro 2 and Visual FoxPro tables gives the same timetable file as the dBase III one,
+# Clipper, FoxPro 2 and Visual FoxPro tables, the last also with its teacher and room codes as
+# variable text, gives the same timetable file as the dBase III one,
 # the clock fields of its first and last lines aside. Status 77 (skipped) without python3-dbf.
 # Usage: soluc_de_otros_escritores.sh BATCH_TOOL GENERAR_SOLUC SAMPLE_FOLDER [EMULATOR]
 set -euo pipefail
@@ -20,12 +21,39 @@ ejecutar "$generar" --datos "$tmp/datos"
 importar dbase3
 cp "$tmp/datos/SOLUC.DBF" "$tmp/soluc-dbase3.dbf"
 
-# FORMAT CODE_PAGE: SOLUC rewritten; in Visual FoxPro its numbers are binary integers; in FoxPro 2
-# it has a memo field too (python3-dbf writes no FoxPro 2 table without memo that it can open).
+# FORMAT CODE_PAGE [FIELD...]: SOLUC rewritten; in Visual FoxPro its numbers are binary integers and
+# the fields named variable text ('V'); in FoxPro 2 it has a memo field too (python3-dbf writes no
+# FoxPro 2 table without memo that it can open).
 reescribir() {
-  /usr/bin/python3 - "$tmp/soluc-dbase3.dbf" "$tmp/datos/SOLUC.DBF" "$1" "$2" <<'PY'
-import sys, dbf
-origen, destino, formato, pagina = sys.argv[1:]
+  /usr/bin/python3 - "$tmp/soluc-dbase3.dbf" "$tmp/datos/SOLUC.DBF" "$@" <<'PY'
+import sys, struct, dbf
+origen, destino, formato, pagina, *variables = sys.argv[1:]
+
+# python3-dbf writes no 'V' and no null flags: the fields named become variable text, and a null
+# flags field after the others has bit i set where the i-th of them is shorter than its field, the
+# length then in the field's last byte.
+def variable(ruta):
+    b = open(ruta, 'rb').read()
+    registros, cabecera, largo = struct.unpack('<IHH', b[4:12])
+    fin = cabecera - 264  # the descriptors' end mark
+    descriptores = [bytearray(b[d:d + 32]) for d in range(32, fin, 32)]
+    nulos = b'_NullFlags\0' + b'0' + struct.pack('<IBBB', largo, 1, 0, 5) + bytes(13)
+    datos = [bytearray(b[r:r + largo]) + b'\0' for r in range(cabecera, cabecera + registros * largo, largo)]
+    desplazamiento, bit = 1, 0
+    for d in descriptores:
+        ancho = d[16]
+        if d[:11].rstrip(b'\0').decode() in variables:
+            d[11] = ord('V')
+            for r in datos:
+                valor = r[desplazamiento:desplazamiento + ancho].rstrip(b' ')
+                if len(valor) < ancho:
+                    r[desplazamiento + ancho - 1], r[-1] = len(valor), r[-1] | 1 << bit
+            bit += 1
+        desplazamiento += ancho
+    inicio = bytearray(b[:32])
+    struct.pack_into('<HH', inicio, 8, cabecera + 32, largo + 1)
+    open(ruta, 'wb').write(inicio + b''.join(descriptores) + nulos + b[fin:cabecera] + b''.join(datos) + b'\x1a')
+
 viejo = dbf.Table(origen)
 viejo.open(dbf.READ_ONLY)
 campos = [campo.split(' ')[0] + ' I' if formato == 'vfp' and ' N(' in campo else campo
@@ -37,18 +65,21 @@ for registro in viejo:
     nuevo.append(tuple(registro) + ('',) * len(memo))
 nuevo.close()
 viejo.close()
+if variables:
+    variable(destino)
 PY
 }
 fallos=0
-for formato in "clp cp437" "fp cp850" "vfp cp1252"; do
+for formato in "clp cp437" "fp cp850" "vfp cp1252" "vfp cp1252 PROF AULA"; do
   rm -f "$tmp/datos/SOLUC.DBF" "$tmp/datos/SOLUC.FPT"
   reescribir $formato
-  importar "${formato% *}"
-  if cmp -s "$tmp/dbase3" "$tmp/${formato% *}"; then
+  nombre=${formato// /-}
+  importar "$nombre"
+  if cmp -s "$tmp/dbase3" "$tmp/$nombre"; then
     echo "SOLUC de python3-dbf ($formato): el mismo horario"
   else
     echo "SOLUC de python3-dbf ($formato): otro horario"
-    diff "$tmp/dbase3" "$tmp/${formato% *}" | head -5
+    diff "$tmp/dbase3" "$tmp/$nombre" | head -5
     fallos=1
   fi
 done

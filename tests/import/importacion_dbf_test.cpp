@@ -1,5 +1,6 @@
-// SOLUC as another dBase writer leaves it (Debian's python3-dbf): numeric or text day and slot,
-// an extra field, deleted records and an index file beside the table.
+// SOLUC as another dBase writer leaves it (Debian's python3-dbf, or Visual FoxPro by hand):
+// numeric or text day and slot, variable text codes, an extra field, deleted records and an index
+// file beside the table.
 #include "comun/nombre_caso.h"
 #include "import/importacion.h"
 
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "comun/dbf_a_mano.h"
 #include "comun/escenario_importacion.h"
 
 namespace ttz::pruebas {
@@ -38,6 +40,18 @@ dbf.delete(tabla[1])
 tabla.close()
 )";
 
+// kGuion's records with PROF and AULA as Visual FoxPro variable text: a shorter value keeps its
+// length in the field's last byte and sets its bit in the null flags (PROF 1, AULA 2).
+std::string solucVisualFoxPro() {
+    using namespace std::string_literals;
+    return dbfAMano({{"NUMSOL", 'N', 5}, {"DIA", 'N', 1}, {"HORA", 'N', 2}, {"PROF", 'V', 4}, {"CODGRUPO", 'C', 4},
+                     {"ASIG", 'C', 4}, {"AULA", 'V', 4}, {"FIJA", 'L', 1}, {"_NullFlags", '0', 1, 0, 5}},
+                    {"     11 2P1 \x02" "1A  MAT BA\xD1O" "F\x01"s, "*    22 1BORR1A  MAT A1 \x02" "F\x02"s,
+                     "     30 1P0 \x02" "1A  MAT A1 \x02" "T\x03"s, "     43 1P3 \x02" "2A  FIS LAB\x03" "F\x03"s,
+                     "     5510P5 \x02" "2B  ING    \0" "F\x03"s},
+                    {'\x30'});
+}
+
 // Any bytes: the walk of SOLUC must neither read nor need its index file.
 constexpr char kIndice[] = "\x00\x01\xFF" "MDX index\x1A";
 
@@ -49,14 +63,18 @@ bool hayPythonDbf() {
 class SolucDeOtroEscritor : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        if (!hayPythonDbf()) GTEST_SKIP() << "python3-dbf is not installed";
         e.prepararBasico();
+        e.datos.escribir("SOLUC.MDX", std::string(kIndice, sizeof kIndice - 1));
+        if (GetParam() == std::string("V")) {
+            e.datos.escribir("SOLUC.DBF", solucVisualFoxPro());
+            return;
+        }
+        if (!hayPythonDbf()) GTEST_SKIP() << "python3-dbf is not installed";
         const auto guion = e.zeda.escribir("soluc.py", kGuion);
         const std::string orden = std::string(kPython) + " '" + guion.string() + "' '" + e.datos.ruta().string() +
                                   "' " + GetParam();
         ASSERT_EQ(std::system(orden.c_str()), 0) << orden;
         fs::remove(guion);
-        e.datos.escribir("SOLUC.MDX", std::string(kIndice, sizeof kIndice - 1));
     }
 
     EscenarioImportacion e;
@@ -73,7 +91,7 @@ TEST_P(SolucDeOtroEscritor, DaLasLeccionesVivasEnSuOrden) {
     EXPECT_EQ(leerBytes(e.datos / "SOLUC.MDX"), std::string(kIndice, sizeof kIndice - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(DiaYHora, SolucDeOtroEscritor, ::testing::Values("N", "C"), NombreDelValor());
+INSTANTIATE_TEST_SUITE_P(DiaYHora, SolucDeOtroEscritor, ::testing::Values("N", "C", "V"), NombreDelValor());
 
 }  // namespace
 }  // namespace ttz::pruebas

@@ -10,6 +10,7 @@
 
 #include "base/archivos.h"
 #include "base/errores.h"
+#include "comun/dbf_a_mano.h"
 #include "comun/mensaje_error.h"
 #include "comun/plataforma.h"
 #include "comun/escenario_importacion.h"
@@ -265,6 +266,15 @@ TEST_F(ImportacionFallida, DiaDeTextoVacio) {
     campos[0] = DefinicionCampo::texto("DIA", 2);
     e.crearTabla("SOLUC", campos, {{"", "1", "P1", "G1", "A1", "R1"}});
     esperarFallo("'' no es un valor entero v\xE1lido");
+}
+
+// The teacher code kept in a memo file, which the store does not read: never a blank code.
+TEST_F(ImportacionFallida, ProfesorEnCampoMemo) {
+    e.datos.escribir("SOLUC.DBF", dbfAMano({{"DIA", 'N', 1}, {"HORA", 'N', 2}, {"PROF", 'M', 10}, {"CODGRUPO", 'C', 4},
+                                            {"ASIG", 'C', 4}, {"AULA", 'C', 4}},
+                                           {" 1 1         1G1  A1  R1  "}, {'\x83'}));
+    esperarFallo("El campo 'PROF' de la tabla \"" + (e.datos / "SOLUC.DBF").string() +
+                 "\" es de tipo memo y no se puede leer como texto. Guarde la tabla con ese campo de texto");
 }
 
 TEST_F(ImportacionFallida, HorarioQueNoSePuedeCrear) {
